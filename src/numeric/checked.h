@@ -1,0 +1,27 @@
+#pragma once
+
+// The result of a conversion or operation that can fail. A failure is reported, never thrown
+// and never hidden in an infinity or a NaN: the caller decides what the key does about it.
+
+namespace numbrel {
+
+enum class Fault {
+    None,
+    Invalid,   // the text is not a number, or the operation is undefined for its operands
+    Overflow,  // the value lies beyond the range of its type
+};
+
+template <class T>
+struct Checked {
+    T value{};
+    Fault fault = Fault::None;
+
+    explicit operator bool() const noexcept { return fault == Fault::None; }
+};
+
+template <class T>
+Checked<T> failed(Fault fault) {
+    return {T{}, fault};
+}
+
+}  // namespace numbrel

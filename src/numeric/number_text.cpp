@@ -1,0 +1,68 @@
+// Number text and integer text: how every result is written into the display.
+
+#include <charconv>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "numeric/conversions.h"
+
+namespace numbrel {
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+// Digits past the exponent form's switch points: from 10^15 up, and below 10^-4.
+constexpr int kLargestPlainExponent = kSignificantDigits - 1;
+constexpr int kSmallestPlainExponent = -4;
+
+}  // namespace
+
+std::string numberText(double value) {
+    if (value == 0) return "0";  // negative zero too
+
+    // d.dddddddddddddde±x: the value correctly rounded to 15 significant digits.
+    char scientific[32];
+    const char* end = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                    std::chars_format::scientific, kSignificantDigits - 1)
+                          .ptr;
+    const std::string_view rounded(scientific, static_cast<std::size_t>(end - scientific));
+    const bool negative = rounded.front() == '-';
+    const std::size_t e = rounded.find('e');
+    int exponent = 0;
+    const std::size_t exponentStart =
+        rounded[e + 1] == '+' ? e + 2 : e + 1;  // from_chars takes no '+'
+    std::from_chars(rounded.data() + exponentStart, rounded.data() + rounded.size(), exponent);
+    std::string digits;
+    for (char c : rounded.substr(negative ? 1 : 0, e - (negative ? 1 : 0))) {
+        if (c != '.') digits += c;
+    }
+    digits.erase(digits.find_last_not_of('0') + 1);
+
+    std::string text = negative ? "-" : "";
+    if (exponent > kLargestPlainExponent || exponent < kSmallestPlainExponent) {
+        text += digits.front();
+        if (digits.size() > 1) text += '.' + digits.substr(1);
+        text += exponent < 0 ? "E-" : "E+";
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10) text += '0';
+        text += integerText(magnitude);
+    } else if (exponent < 0) {
+        text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else {
+        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= integerDigits) {
+            text += digits + std::string(integerDigits - digits.size(), '0');
+        } else {
+            text += digits.substr(0, integerDigits) + '.' + digits.substr(integerDigits);
+        }
+    }
+    return text;
+}
+
+std::string integerText(std::int32_t value) {
+    char buffer[16];
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr};
+}
+
+}  // namespace numbrel

@@ -1,0 +1,24 @@
+#include "state/press_counter.h"
+
+#include "numeric/conversions.h"
+
+namespace numbrel {
+
+Outcome countPress(Label& counter) {
+    const Checked<double> count = numericValue(counter.Caption);
+    if (!count) return Outcome::Refused;
+    counter.Caption = numberText(count.value + 1);
+    return Outcome::Done;
+}
+
+Checked<EvaluationForm> evaluationForm(const Label& counter) {
+    const Checked<double> count = strictValue(counter.Caption);
+    if (!count) return failed<EvaluationForm>(count.fault);
+    if (count.value > 1) return {EvaluationForm::Repeat};
+    if (count.value == 0 || count.value == 1) return {EvaluationForm::First};
+    return {EvaluationForm::None};
+}
+
+void resetCounter(Label& counter) { counter.Caption = integerText(0); }
+
+}  // namespace numbrel

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "support/keys.h"
+
+namespace numbrel {
+namespace {
+
+using testing::press;
+using testing::switchedOn;
+
+TEST(OperatorKeys, ParkTheDisplayInTheirOwnRegister) {
+    const std::pair<std::string_view, TextBox Form1::*> keys[] = {{"+", &Form1::Text2},
+                                                                  {"-", &Form1::Text3},
+                                                                  {"*", &Form1::Text4},
+                                                                  {"/", &Form1::Text5},
+                                                                  {"^x", &Form1::Text7}};
+    for (const auto& [key, reg] : keys) {
+        SCOPED_TRACE(std::string(key));
+        Form1 form = switchedOn();
+        press(form, {"1", ".", "2", ".", "3", "="});
+        press(form, key);
+        EXPECT_EQ((form.*reg).Text, "1.2.3");  // copied as it is, not as a number
+        EXPECT_EQ(form.Text1.Text, "");
+        EXPECT_EQ(form.Label1.Caption, "1");
+        EXPECT_EQ(form.Text6.Text, "3");
+    }
+}
+
+TEST(OperatorKeys, ReplaceOrCancelOnlyTheirOwnOperand) {
+    Form1 form = switchedOn();
+    press(form, {"1", "+", "2", "+"});
+    EXPECT_EQ(form.Text2.Text, "2");
+    press(form, {"5", "-", "+"});  // an empty display cancels the pending addition
+    EXPECT_EQ(form.Text2.Text, "");
+    EXPECT_EQ(form.Text3.Text, "5");
+}
+
+TEST(ClearingKeys, CClearsTheEntryAndCEClearsTheCalculation) {
+    Form1 form = switchedOn();
+    press(form, {"1", "2", "+", "3", "C", "4", "="});
+    EXPECT_EQ(form.Text1.Text, "16");
+
+    press(form, {"-", "7", "*", "/", "^x", "Sin", "CE"});
+    for (const TextBox* field : {&form.Text1, &form.Text2, &form.Text3, &form.Text4, &form.Text5,
+                                 &form.Text6, &form.Text7}) {
+        EXPECT_EQ(field->Text, "");
+    }
+    EXPECT_EQ(form.Label1.Caption, "0");
+    EXPECT_EQ(form.Text9.Text, "0");  // the angle register keeps its text
+    EXPECT_TRUE(form.Text1.Visible);  // clearing hides nothing
+
+    press(form, {"1", "2", "+", "3", "CE", "4", "="});
+    EXPECT_EQ(form.Text1.Text, "4");
+}
+
+}  // namespace
+}  // namespace numbrel
