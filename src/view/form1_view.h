@@ -1,0 +1,51 @@
+#pragma once
+
+// The window the user sees: one widget for each record of Form1 that can ever be shown, placed
+// by its twips. Clicks go to the button's handler, typed characters to the display's key filter
+// and the user's edits of the display to Text1; after every event the records are mirrored back.
+// The view holds no calculator logic of its own.
+
+#include <utility>
+#include <vector>
+
+#include <QWidget>
+
+#include "app/form1.h"
+
+class QKeyEvent;
+class QLineEdit;
+class QPushButton;
+
+namespace numbrel {
+
+class Form1View : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1View(QWidget* parent = nullptr);
+
+    const Form1& form() const { return m_form; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Only the buttons and the display get widgets; the registers and the press counter are
+    // never shown.
+    QWidget* createWidget(const CommandButton& record);
+    QWidget* createWidget(const TextBox& record);
+    QWidget* createWidget(const Label&) { return nullptr; }
+    QLineEdit* createDisplay();
+    void orderTabs(std::vector<std::pair<int, QWidget*>> tabStops);
+
+    void click(void (Form1::*handler)());
+    void typeIntoDisplay(const QKeyEvent& key);
+    void finishEvent();
+    void syncFromModel();
+
+    Form1 m_form;
+    QLineEdit* m_display = nullptr;
+    std::vector<std::pair<const CommandButton*, QPushButton*>> m_buttons;
+};
+
+}  // namespace numbrel
