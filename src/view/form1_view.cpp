@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 
 #include "app/button_bindings.h"
+#include "view/accessible_names.h"
 #include "view/twips.h"
 
 namespace numbrel {
@@ -74,6 +75,7 @@ QWidget* Form1View::createWidget(const CommandButton& record) {
     Q_ASSERT(binding != buttonBindings.end());
 
     auto* button = new QPushButton(QString::fromStdString(record.Caption), this);
+    button->setAccessibleName(accessibleNameForCaption(button->text()));
     // No button is the window's default, so Enter and Esc stand for no key.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -88,6 +90,7 @@ QWidget* Form1View::createWidget(const TextBox& record) {
 
 QLineEdit* Form1View::createDisplay() {
     m_display = new QLineEdit(this);
+    m_display->setAccessibleName(displayAccessibleName());
     m_display->setFont(displayFont());
     QPalette palette = m_display->palette();
     palette.setColor(QPalette::Base, QColor(0, 0, 0));

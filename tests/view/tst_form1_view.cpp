@@ -1,36 +1,16 @@
 // The window on the offscreen platform: real widgets, clicked and typed into as a user does.
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include "view/form1_view.h"
+#include "view_helpers.h"
 
 using namespace Qt::Literals::StringLiterals;
-using numbrel::Form1View;
+using namespace view_test;
 
 class Form1ViewTest : public QObject {
     Q_OBJECT
 
 private:
-    static QPushButton* key(Form1View& view, const QString& caption) {
-        for (auto* button : view.findChildren<QPushButton*>()) {
-            if (button->text() == caption) return button;
-        }
-        qFatal("no key captioned %s", qPrintable(caption));
-    }
-    static QLineEdit* display(Form1View& view) { return view.findChild<QLineEdit*>(); }
     static QString shownInRecord(const Form1View& view) {
         return QString::fromStdString(view.form().Text1.Text);
-    }
-    static void click(Form1View& view, const QStringList& captions) {
-        for (const auto& caption : captions) QTest::mouseClick(key(view, caption), Qt::LeftButton);
-    }
-    static void switchOn(Form1View& view) {
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        click(view, {u"ON"_s});
-        display(view)->setFocus();
     }
 
 private slots:

@@ -1,0 +1,77 @@
+// The window on a screen scaled by 2 (run with QT_SCALE_FACTOR=2): every control doubles in
+// device pixels and text is drawn at the device's resolution, not enlarged from a small picture.
+
+#include <QImage>
+#include <QPixmap>
+
+#include "view/twips.h"
+#include "view_helpers.h"
+
+using namespace Qt::Literals::StringLiterals;
+using namespace view_test;
+
+namespace {
+
+constexpr int kScale = 2;
+
+// Whether the image has detail finer than kScale x kScale blocks: a picture drawn at the lower
+// resolution and enlarged has none.
+bool hasDeviceResolutionDetail(const QImage& image) {
+    for (int y = 0; y + kScale <= image.height(); y += kScale) {
+        for (int x = 0; x + kScale <= image.width(); x += kScale) {
+            for (int dy = 0; dy < kScale; ++dy) {
+                for (int dx = 0; dx < kScale; ++dx) {
+                    if (image.pixel(x + dx, y + dy) != image.pixel(x, y)) return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+class ScalingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        Form1View view;
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(view.devicePixelRatio(), qreal(kScale));
+    }
+
+    void everyControlDoublesInDevicePixels() {
+        Form1View view;
+        switchOn(view);
+        QCOMPARE(view.size() * kScale, QSize(890, 468));
+        const int dpiX = view.logicalDpiX() * kScale;
+        const int dpiY = view.logicalDpiY() * kScale;
+        int checked = 0;
+        view.form().visitControls([&](const char* name, const auto& record) {
+            auto* widget = view.findChild<QWidget*>(QString::fromLatin1(name));
+            if (widget == nullptr) return;
+            const QRect inDevicePixels(widget->pos() * kScale, widget->size() * kScale);
+            QCOMPARE(inDevicePixels, numbrel::twipsToPixels(record.geometry, dpiX, dpiY));
+            ++checked;
+        });
+        QCOMPARE(checked, 34);
+    }
+
+    void textIsDrawnAtDeviceResolution() {
+        Form1View view;
+        switchOn(view);
+        click(view, {u"8"_s, u"8"_s, u"8"_s});
+        const QPixmap picture = display(view)->grab();
+        QCOMPARE(picture.devicePixelRatio(), qreal(kScale));
+        QCOMPARE(picture.size(), display(view)->size() * kScale);
+        // The inside of the display, clear of its frame: only the digits' edges are left to
+        // show detail.
+        const QRect inside = QRect(QPoint(0, 0), picture.size()).adjusted(8, 8, -8, -8);
+        QVERIFY(hasDeviceResolutionDetail(picture.toImage().copy(inside)));
+    }
+};
+
+QTEST_MAIN(ScalingTest)
+#include "tst_scaling.moc"
