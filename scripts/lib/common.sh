@@ -3,8 +3,10 @@
 
 NUMBREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
-# What building and testing need on a fresh Debian 12 machine.
-NUMBREL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-dejavu-core)
+# What building and testing need on a fresh Debian 12 machine; the last four check the installed
+# tree and build the Debian package.
+NUMBREL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-dejavu-core
+                        desktop-file-utils appstream dpkg-dev file)
 
 # Installs the named packages that are not installed yet. As root it runs apt-get itself;
 # otherwise it prints the one command that would and stops the script.

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build folder and checks what it would put on a machine: the
+# installed files below /usr, the section, and dependencies that include the Qt 6 libraries the
+# binary links and the platform plugins it loads.
+# Usage: check_deb.sh BUILD_DIR
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+build_dir="$1"
+require_commands cpack dpkg-deb dpkg-shlibdeps file
+
+cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$SCRATCH" >/dev/null
+debs=("$SCRATCH"/numbrel_*.deb)
+[[ ${#debs[@]} -eq 1 && -f "${debs[0]}" ]] || fail "cpack made no single numbrel_*.deb"
+deb="${debs[0]}"
+
+dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./usr/||' |
+    expect_installed_files
+
+[[ "$(dpkg-deb -f "$deb" Section)" == utils ]] || fail "section is not utils"
+depends="$(dpkg-deb -f "$deb" Depends)"
+for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+    [[ ",$depends," =~ [\ ,]$package[\ ,\(] ]] || fail "Depends lacks $package: $depends"
+done
+echo "package OK: $(basename "$deb"), Depends: $depends"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs a build folder into a scratch prefix, as `cmake --install` does for a user, and checks
+# what a desktop reads there: the files, the desktop entry and the AppStream metainfo.
+# Usage: check_install.sh BUILD_DIR VERSION
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+build_dir="$1"
+version="$2"
+require_commands desktop-file-validate appstreamcli
+
+prefix="$SCRATCH/usr"
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+(cd "$prefix" && find . -type f -printf '%P\n') | expect_installed_files
+
+# desktop-file-validate prints nothing for a clean entry; appstreamcli tells errors (E),
+# warnings (W) and infos (I) apart from pedantic remarks, which it prints only when asked.
+validate . desktop-file-validate "$prefix/share/applications/org.numbrel.Numbrel.desktop"
+metainfo="$prefix/share/metainfo/org.numbrel.Numbrel.metainfo.xml"
+validate '^[EWI]: ' appstreamcli validate --no-net "$metainfo"
+# The tree as a whole: the metainfo's launchable must name the installed desktop entry.
+validate '^[EWI]: ' appstreamcli validate-tree --no-net "$SCRATCH"
+grep -q "<release version=\"$version\"" "$metainfo" ||
+    fail "the metainfo has no release entry for version $version"
+echo "install tree OK"
