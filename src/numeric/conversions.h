@@ -2,7 +2,9 @@
 
 // Conversions between the texts the calculator keeps and the numbers it computes with. They are
 // the only code that reads or writes a number's text. Only '.' is ever a decimal point, whatever
-// the process's locale: nothing here consults it.
+// the process's locale: nothing here consults it. Every number text reads back: both readings
+// take a value just beyond the double range that rounds at 15 digits to the largest double's
+// number text ('1.79769313486232E+308') as the largest double.
 
 #include <cstdint>
 #include <string>

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -71,8 +72,42 @@ bool scanDecimal(std::string_view text, std::size_t& pos, DecimalParts& parts) {
 
 Checked<double> signedZero(bool negative) { return {negative ? -0.0 : 0.0}; }
 
-// The value of the parts, correctly rounded. Beyond the double range is an overflow; below it
-// the value is a zero of the number's sign.
+Checked<double> largest(bool negative) {
+    constexpr double max = std::numeric_limits<double>::max();
+    return {negative ? -max : max};
+}
+
+// Hands from_chars the parts as one clean span, with the given decimal exponent, and reports
+// its error; an unread tail counts as invalid.
+std::errc readClean(const DecimalParts& parts, std::string_view integer, std::int64_t exponent,
+                    double& value) {
+    std::string clean;
+    clean.reserve(integer.size() + parts.fractionDigits.size() + 24);
+    if (parts.negative) clean += '-';
+    clean += integer.empty() ? std::string_view("0") : integer;
+    clean += '.';
+    clean += parts.fractionDigits;
+    clean += 'e';
+    char digits[24];
+    clean.append(digits, std::to_chars(digits, digits + sizeof digits, exponent).ptr);
+
+    const auto [end, error] = std::from_chars(clean.data(), clean.data() + clean.size(), value);
+    if (error == std::errc() && end != clean.data() + clean.size()) return std::errc::invalid_argument;
+    return error;
+}
+
+// The largest double's number text, '1.79769313486232E+308', lies above the largest double
+// itself. A value beyond the range that rounds to that text at 15 digits reads as the largest
+// double, so that every number text the calculator writes reads back. A tenth of the value is
+// in range and has the same digits.
+bool roundsToLargestText(const DecimalParts& parts, std::string_view integer) {
+    double tenth = 0;
+    if (readClean(parts, integer, parts.exponent - 1, tenth) != std::errc()) return false;
+    return numberText(std::fabs(tenth)) == numberText(std::numeric_limits<double>::max() / 10);
+}
+
+// The value of the parts, correctly rounded. Beyond the double range is an overflow (unless it
+// rounds to the largest double's text); below it the value is a zero of the number's sign.
 Checked<double> valueOf(const DecimalParts& parts) {
     std::string_view integer = parts.integerDigits;
     integer.remove_prefix(std::min(integer.find_first_not_of('0'), integer.size()));
@@ -89,22 +124,14 @@ Checked<double> valueOf(const DecimalParts& parts) {
     if (magnitude > 308) return failed<double>(Fault::Overflow);
     if (magnitude < -330) return signedZero(parts.negative);
 
-    std::string clean;
-    clean.reserve(integer.size() + parts.fractionDigits.size() + 24);
-    if (parts.negative) clean += '-';
-    clean += integer.empty() ? std::string_view("0") : integer;
-    clean += '.';
-    clean += parts.fractionDigits;
-    clean += 'e';
-    char exponent[24];
-    clean.append(exponent, std::to_chars(exponent, exponent + sizeof exponent, parts.exponent).ptr);
-
     double value = 0;
-    const auto [end, error] = std::from_chars(clean.data(), clean.data() + clean.size(), value);
+    const std::errc error = readClean(parts, integer, parts.exponent, value);
     if (error == std::errc::result_out_of_range) {
-        return magnitude > 0 ? failed<double>(Fault::Overflow) : signedZero(parts.negative);
+        if (magnitude <= 0) return signedZero(parts.negative);
+        return roundsToLargestText(parts, integer) ? largest(parts.negative)
+                                                   : failed<double>(Fault::Overflow);
     }
-    if (error != std::errc() || end != clean.data() + clean.size() || !std::isfinite(value)) {
+    if (error != std::errc() || !std::isfinite(value)) {
         return failed<double>(Fault::Invalid);  // cannot happen for a clean span; kept safe
     }
     return {value};

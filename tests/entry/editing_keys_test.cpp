@@ -41,6 +41,9 @@ TEST(SignKey, NegatesAndRewritesAsNumberText) {
                                              {"abc", "0"},
                                              {"inf", "0"},
                                              {"1E-400", "0"},
+                                             // the largest double, and its own text again
+                                             {"1.7976931348623157E+308", "-1.79769313486232E+308"},
+                                             {"-1.79769313486232E+308", "1.79769313486232E+308"},
                                          });
 }
 

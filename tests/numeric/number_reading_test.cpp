@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,22 @@ TEST(StrictValue, AcceptsOneDecimalNumberAndNothingElse) {
                                    {"1,000", Fault::Invalid, 0},    {"$5", Fault::Invalid, 0},
                                    {"&HFF", Fault::Invalid, 0},     {"1\n", Fault::Invalid, 0},
                                });
+}
+
+// The largest double's number text lies above the largest double; both readings take it, and
+// anything that rounds to it, back as the largest double. Just past that is an overflow.
+TEST(Readings, TakeTheLargestNumberTextBack) {
+    constexpr double max = std::numeric_limits<double>::max();
+    for (auto read : {numericValue, strictValue}) {
+        expectReading(read, {
+                                {"1.79769313486232E+308", Fault::None, max},
+                                {"-1.79769313486232E+308", Fault::None, -max},
+                                {"1.797693134862324E+308", Fault::None, max},
+                                {"1.7976931348623157E+308", Fault::None, max},
+                                {"1.797693134862326E+308", Fault::Overflow, 0},
+                                {"1.8E+308", Fault::Overflow, 0},
+                            });
+    }
 }
 
 TEST(Readings, IgnoreTheLocale) {
