@@ -116,13 +116,14 @@ TEST(Readings, TakeTheLargestNumberTextBack) {
     }
 }
 
+// Runs under whatever locale the process has (the test run sets it from the environment) and,
+// if none of them uses a decimal comma, tries to switch to one.
 TEST(Readings, IgnoreTheLocale) {
-    const char* comma = nullptr;
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    bool comma = *std::localeconv()->decimal_point == ',';
     for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE.utf8", "nl_NL.UTF-8"}) {
-        if (std::setlocale(LC_ALL, name)) {
-            comma = name;
-            break;
-        }
+        if (comma) break;
+        comma = std::setlocale(LC_ALL, name) != nullptr;
     }
     if (!comma) GTEST_SKIP() << "no comma-decimal locale installed";
     EXPECT_EQ(numericValue("1.5").value, 1.5);
@@ -131,7 +132,7 @@ TEST(Readings, IgnoreTheLocale) {
     EXPECT_FALSE(strictValue("2,25"));
     EXPECT_EQ(numberText(0.5), "0.5");
     EXPECT_EQ(numberText(1.23456789012346e15), "1.23456789012346E+15");
-    std::setlocale(LC_ALL, "C");
+    std::setlocale(LC_ALL, previous.c_str());
 }
 
 }  // namespace
