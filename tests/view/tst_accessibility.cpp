@@ -13,7 +13,8 @@ namespace {
 
 QAccessibleInterface* accessible(QWidget* widget) {
     QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(widget);
-    if (interface == nullptr) qFatal("no accessible interface for %s", qPrintable(widget->objectName()));
+    if (interface == nullptr)
+        qFatal("no accessible interface for %s", qPrintable(widget->objectName()));
     return interface;
 }
 
@@ -27,16 +28,23 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("spoken");
         const QList<std::pair<QString, QString>> rows{
-            {u"-/+"_s, u"Change sign"_s},    {u"^x"_s, u"Power"_s},
-            {u"^2"_s, u"Square"_s},          {u"Sqr 2"_s, u"Square root"_s},
-            {u"C"_s, u"Clear display"_s},    {u"CE"_s, u"Clear all"_s},
+            {u"-/+"_s, u"Change sign"_s},
+            {u"^x"_s, u"Power"_s},
+            {u"^2"_s, u"Square"_s},
+            {u"Sqr 2"_s, u"Square root"_s},
+            {u"C"_s, u"Clear display"_s},
+            {u"CE"_s, u"Clear all"_s},
             {u"Del"_s, u"Delete last character"_s},
             {u"Round (2)"_s, u"Round to 2 decimal places"_s},
             {u"Round (1)"_s, u"Round to 1 decimal place"_s},
-            {u"ABS"_s, u"Absolute value"_s}, {u"Int"_s, u"Integer part"_s},
-            {u"Sin"_s, u"Sine"_s},           {u"-"_s, u"Minus"_s},
-            {u"*"_s, u"Times"_s},            {u"/"_s, u"Divide"_s},
-            {u"."_s, u"Decimal point"_s},    {u"="_s, u"Equals"_s},
+            {u"ABS"_s, u"Absolute value"_s},
+            {u"Int"_s, u"Integer part"_s},
+            {u"Sin"_s, u"Sine"_s},
+            {u"-"_s, u"Minus"_s},
+            {u"*"_s, u"Times"_s},
+            {u"/"_s, u"Divide"_s},
+            {u"."_s, u"Decimal point"_s},
+            {u"="_s, u"Equals"_s},
             {u"7"_s, u"7"_s},
         };
         for (const auto& [caption, spoken] : rows) {
