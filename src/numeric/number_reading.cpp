@@ -92,7 +92,8 @@ std::errc readClean(const DecimalParts& parts, std::string_view integer, std::in
     clean.append(digits, std::to_chars(digits, digits + sizeof digits, exponent).ptr);
 
     const auto [end, error] = std::from_chars(clean.data(), clean.data() + clean.size(), value);
-    if (error == std::errc() && end != clean.data() + clean.size()) return std::errc::invalid_argument;
+    if (error == std::errc() && end != clean.data() + clean.size())
+        return std::errc::invalid_argument;
     return error;
 }
 

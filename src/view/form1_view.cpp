@@ -79,7 +79,8 @@ QWidget* Form1View::createWidget(const CommandButton& record) {
     // No button is the window's default, so Enter and Esc stand for no key.
     button->setAutoDefault(false);
     button->setDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, handler = binding->click] { click(handler); });
+    connect(button, &QPushButton::clicked, this,
+            [this, handler = binding->click] { click(handler); });
     m_buttons.emplace_back(&record, button);
     return button;
 }
