@@ -62,11 +62,19 @@ Form1View::Form1View(QWidget* parent) : QWidget(parent) {
         if (widget == nullptr) return;
         widget->setObjectName(QString::fromStdString(name));
         widget->setGeometry(twipsToPixels(record.geometry, *this));
-        if (auto* button = qobject_cast<QPushButton*>(widget)) fitCaption(*button);
         tabStops.emplace_back(record.TabIndex, widget);
     });
     orderTabs(std::move(tabStops));
     syncFromModel();
+    // Fonts are chosen and captions fitted once the event loop runs: measuring text loads the
+    // font set, which would otherwise hold back the window's first appearance. Qt itself loads
+    // fonts only when it first paints.
+    QMetaObject::invokeMethod(this, &Form1View::applyFonts, Qt::QueuedConnection);
+}
+
+void Form1View::applyFonts() {
+    m_display->setFont(displayFont());
+    for (const auto& entry : m_buttons) fitCaption(*entry.second);
 }
 
 QWidget* Form1View::createWidget(const CommandButton& record) {
@@ -92,7 +100,6 @@ QWidget* Form1View::createWidget(const TextBox& record) {
 QLineEdit* Form1View::createDisplay() {
     m_display = new QLineEdit(this);
     m_display->setAccessibleName(displayAccessibleName());
-    m_display->setFont(displayFont());
     QPalette palette = m_display->palette();
     palette.setColor(QPalette::Base, QColor(0, 0, 0));
     palette.setColor(QPalette::Text, QColor(0, 255, 0));

@@ -37,6 +37,7 @@ private:
     QWidget* createWidget(const Label&) { return nullptr; }
     QLineEdit* createDisplay();
     void orderTabs(std::vector<std::pair<int, QWidget*>> tabStops);
+    void applyFonts();
 
     void click(void (Form1::*handler)());
     void typeIntoDisplay(const QKeyEvent& key);

@@ -99,6 +99,18 @@ private slots:
         QCOMPARE(display(view)->geometry(), QRect(24, 16, 121, 25));
     }
 
+    // Fonts are applied once the event loop has run, which showing the window does.
+    void captionsFitTheirKeysOnceShown() {
+        Form1View view;
+        switchOn(view);
+        QCOMPARE(display(view)->font().pointSizeF(), 15.75);
+        for (auto* button : view.findChildren<QPushButton*>()) {
+            const int advance = QFontMetrics(button->font()).horizontalAdvance(button->text());
+            QVERIFY2(advance <= button->width() - 6 || button->font().pointSizeF() <= 6.0,
+                     qPrintable(button->text()));
+        }
+    }
+
     void tabOrderFollowsTabIndex() {
         Form1View view;
         switchOn(view);
