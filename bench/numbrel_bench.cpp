@@ -16,7 +16,8 @@
 namespace numbrel {
 namespace {
 
-constexpr std::array kValues = {0.5, -12.0, 1.0 / 3, 123456789012345.0, 1.5e16, 1e-5, 6.02214076e23};
+constexpr std::array kValues = {0.5,    -12.0, 1.0 / 3,      123456789012345.0,
+                                1.5e16, 1e-5,  6.02214076e23};
 
 constexpr std::array<std::string_view, 7> kTexts = {
     "12", "-0.5", "3.14159265358979", "1.23456789012346E+15", "  42 ", "1E-05", "0.000123"};

@@ -39,10 +39,10 @@ std::vector<RecordState> snapshot(const Form1& form) {
 }
 
 // Positions in the snapshot, in the order of the control table.
-constexpr std::size_t kDisplay = 33;   // Text1
-constexpr std::size_t kCounter = 43;   // Label1
-constexpr std::size_t kEquals = 13;    // Command14, as an index into buttonBindings
-constexpr std::size_t kPowerOn = 31;   // Command32
+constexpr std::size_t kDisplay = 33;  // Text1
+constexpr std::size_t kCounter = 43;  // Label1
+constexpr std::size_t kEquals = 13;   // Command14, as an index into buttonBindings
+constexpr std::size_t kPowerOn = 31;  // Command32
 
 bool isWholeNumberText(std::string_view text) {
     return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });

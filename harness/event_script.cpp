@@ -1,5 +1,6 @@
 #include "harness/event_script.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -61,8 +62,8 @@ std::string utf8(std::int16_t code) {
 }
 
 void insertAtCaret(std::string& text, std::size_t caret, std::string_view inserted) {
-    const auto position = static_cast<std::ptrdiff_t>(
-        caret % static_cast<std::size_t>(characterCount(text) + 1));
+    const auto position =
+        static_cast<std::ptrdiff_t>(caret % static_cast<std::size_t>(characterCount(text) + 1));
     text.insert(leftPart(text, position).value.size(), inserted);
 }
 
@@ -77,7 +78,8 @@ bool EventScript::next(Event& event) {
         case 5: {  // typed: one byte for ASCII, two for any other UTF-16 code
             event.kind = EventKind::Type;
             const std::uint8_t first = take();
-            event.code = static_cast<std::int16_t>(first < 0x80 ? first : ((first & 0x7F) << 8) | take());
+            event.code =
+                static_cast<std::int16_t>(first < 0x80 ? first : ((first & 0x7F) << 8) | take());
             event.caret = take();
             return true;
         }
@@ -87,7 +89,8 @@ bool EventScript::next(Event& event) {
             if (selector % 8 == 6) {
                 event.text = pasteSamples()[take() % pasteSamples().size()];
             } else {
-                const std::size_t length = std::min<std::size_t>(take() % 64, m_bytes.size() - m_pos);
+                const std::size_t length =
+                    std::min<std::size_t>(take() % 64, m_bytes.size() - m_pos);
                 event.text.assign(reinterpret_cast<const char*>(m_bytes.data() + m_pos), length);
                 m_pos += length;
             }
