@@ -153,11 +153,15 @@ void Form1View::finishEvent() {
 }
 
 // Copies the records onto the widgets. Signals are blocked so that writing the display's text
-// here never comes back as an edit.
+// here never comes back as an edit. A text written by a key is shown from its first character,
+// so a result wider than the display shows its sign and leading digits.
 void Form1View::syncFromModel() {
     const QSignalBlocker blocker(m_display);
     const QString text = QString::fromStdString(m_form.Text1.Text);
-    if (m_display->text() != text) m_display->setText(text);  // setText moves the caret
+    if (m_display->text() != text) {
+        m_display->setText(text);
+        m_display->home(false);
+    }
     m_display->setVisible(m_form.Text1.Visible);
     for (const auto& [record, button] : m_buttons) {
         button->setVisible(record->Visible);

@@ -70,6 +70,7 @@ private slots:
         QTest::newRow("digits") << QStringList{u"7"_s, u"0"_s, u"."_s, u"5"_s} << u"70.5"_s;
         QTest::newRow("sum") << QStringList{u"1"_s, u"2"_s, u"+"_s, u"3"_s, u"="_s} << u"15"_s;
         QTest::newRow("sine") << QStringList{u"3"_s, u"0"_s, u"Sin"_s} << u"0.5"_s;
+        QTest::newRow("wide") << QStringList{u"4"_s, u"."_s, u"1"_s, u"Sin"_s} << u"0.071497444"_s;
     }
     void clickedKeysCalculate() {
         QFETCH(QStringList, keys);
@@ -78,6 +79,7 @@ private slots:
         switchOn(view);
         click(view, keys);
         QCOMPARE(display(view)->text(), shown);
+        QCOMPARE(display(view)->cursorPosition(), 0);  // a long result shows its leading digits
     }
 
     void enterAndEscapeStandForNoKey() {
