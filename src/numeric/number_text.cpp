@@ -3,9 +3,9 @@
 #include <charconv>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 
 #include "numeric/conversions.h"
+#include "numeric/decimal_digits.h"
 
 namespace numbrel {
 namespace {
@@ -21,25 +21,11 @@ constexpr int kSmallestPlainExponent = -4;
 std::string numberText(double value) {
     if (value == 0) return "0";  // negative zero too
 
-    // d.dddddddddddddde±x: the value correctly rounded to 15 significant digits.
-    char scientific[32];
-    const char* end = std::to_chars(scientific, scientific + sizeof scientific, value,
-                                    std::chars_format::scientific, kSignificantDigits - 1)
-                          .ptr;
-    const std::string_view rounded(scientific, static_cast<std::size_t>(end - scientific));
-    const bool negative = rounded.front() == '-';
-    const std::size_t e = rounded.find('e');
-    int exponent = 0;
-    const std::size_t exponentStart =
-        rounded[e + 1] == '+' ? e + 2 : e + 1;  // from_chars takes no '+'
-    std::from_chars(rounded.data() + exponentStart, rounded.data() + rounded.size(), exponent);
-    std::string digits;
-    for (char c : rounded.substr(negative ? 1 : 0, e - (negative ? 1 : 0))) {
-        if (c != '.') digits += c;
-    }
-    digits.erase(digits.find_last_not_of('0') + 1);
+    const DecimalDigits rounded = significantDigits(value, kSignificantDigits);
+    const std::string& digits = rounded.digits;
+    const int exponent = rounded.exponent;
 
-    std::string text = negative ? "-" : "";
+    std::string text = rounded.negative ? "-" : "";
     if (exponent > kLargestPlainExponent || exponent < kSmallestPlainExponent) {
         text += digits.front();
         if (digits.size() > 1) text += '.' + digits.substr(1);
