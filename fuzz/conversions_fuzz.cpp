@@ -33,6 +33,7 @@ void checkRounding(double value) {
         const double rounded = roundDecimal(value, places);
         const double bound = 0.5 * std::pow(10.0, -places) * (1 + 1e-9) + std::fabs(value) * 1e-15;
         require(std::fabs(rounded - value) <= bound, "rounding moves by at most half a place");
+        require(roundDecimal(rounded, places) == rounded, "a rounded value rounds to itself");
         checkNumberText(rounded);
     }
     require(integerPart(value) <= value, "the integer part is not above the value");

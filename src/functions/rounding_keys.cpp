@@ -30,7 +30,8 @@ Checked<double> square(double value) { return power(value, 2.0); }
 
 }  // namespace
 
-// "Round (2)": rounds half to even to two decimals ('3.14159' shows '3.14').
+// "Round (2)": rounds half to even to two decimals ('3.14159' shows '3.14'), the half judged on
+// the number as written ('2.675' shows '2.68').
 void Form1::Command20_Click() { finish(applyToDisplay(Text1, strictValue, roundTo<2>)); }
 
 // "ABS": the absolute value.

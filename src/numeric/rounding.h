@@ -4,9 +4,11 @@
 
 namespace numbrel {
 
-// Rounds to `places` decimals (0 to 9), half to even on the exact binary value of the double:
-// 0.125 -> 0.12 (an exact tie), 2.675 -> 2.67 (its double lies below the tie), 2.5 -> 2 with
-// no places. A negative value that rounds to zero gives negative zero.
+// Rounds to `places` decimals (0 to 9), half to even on the shortest decimal that reads back as
+// the same double, i.e. on the number as it was typed or is shown, not on the binary value:
+// 2.675 -> 2.68 and 0.45 -> 0.4 (their doubles lie just below and above the tie), 0.125 -> 0.12,
+// 2.5 -> 2 with no places. The decimal result is read back correctly rounded; no power of ten
+// is applied in floating point. A negative value that rounds to zero gives negative zero.
 double roundDecimal(double value, int places);
 
 // The largest whole number not above the value: 2.7 -> 2, -2.3 -> -3.

@@ -37,10 +37,12 @@ TEST(FunctionKeys, ReplaceTheDisplayByNumberText) {
     expectFunctionRows({
         {"Round (2)", "3.14159", "3.14"},
         {"Round (2)", "0.125", "0.12"},
-        {"Round (2)", "2.675", "2.67"},
+        {"Round (2)", "2.675", "2.68"},  // halves are judged on the text, not the binary value
+        {"Round (2)", "8.345", "8.34"},
         {"Round (2)", "7", "7"},
         {"Round (1)", "0.25", "0.2"},
-        {"Round (1)", "-0.05", "-0.1"},  // its double lies beyond the tie
+        {"Round (1)", "0.45", "0.4"},
+        {"Round (1)", "-0.05", "0"},  // a tie to the even negative zero
         {"Round Int", "2.5", "2"},
         {"Round Int", "3.5", "4"},
         {"Round Int", "-2.5", "-2"},
