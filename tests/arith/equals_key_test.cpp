@@ -43,10 +43,12 @@ TEST(EqualsKey, FirstPressCombinesRegisterWithDisplay) {
         {{"2", "^x", "3", "="}, "8"},
         {{"2", "^x", "="}, "1"},  // the empty display is the exponent 0
         {{"5", "+", "="}, "5"},
-        {{"1", "+", "2", "+", "3", "="}, "5"},   // the second "+" replaced the first operand
-        {{"5", "+", "3", "-", "2", "="}, "-4"},  // 5 + 2, then 3 - 7
-        {{"9", "/", "3", "*", "2", "="}, "1"},   // 3 * 2 first, then 9 / 6
-        {{"7", "="}, "7"},                       // nothing pending
+        {{"1", "+", "2", "+", "3", "="}, "5"},        // the second "+" replaced the first operand
+        {{"5", "+", "3", "-", "2", "="}, "-4"},       // 5 + 2, then 3 - 7
+        {{"9", "/", "3", "*", "2", "="}, "1"},        // 3 * 2 first, then 9 / 6
+        {{"1", "0", "-", "2", "*", "3", "="}, "14"},  // 10 - 3 first, then 7 * 2
+        {{"0", "^x", ".", "5", "="}, "0"},            // a zero base takes any exponent
+        {{"7", "="}, "7"},                            // nothing pending
     });
 }
 
@@ -81,8 +83,8 @@ TEST(EqualsKey, ReadsRegistersLeniently) {
     struct Division {
         std::string dividend, divisor, quotient;
     };
-    for (const Division& row :
-         std::vector<Division>{{"7.5", "2", "4"}, {"3", "2.5", "1"}, {"-7", "2", "-3"}}) {
+    for (const Division& row : std::vector<Division>{
+             {"7.5", "2", "4"}, {"3", "2.5", "1"}, {"-7", "2", "-3"}, {" ", "5", "0"}}) {
         SCOPED_TRACE(row.dividend + " / " + row.divisor);
         Form1 division = switchedOn();
         division.Text5.Text = row.dividend;

@@ -41,7 +41,7 @@ TEST(ClearingKeys, CClearsTheEntryAndCEClearsTheCalculation) {
     press(form, {"1", "2", "+", "3", "C", "4", "="});
     EXPECT_EQ(form.Text1.Text, "16");
 
-    press(form, {"-", "7", "*", "/", "^x", "Sin", "CE"});
+    press(form, {"-", "7", "*", "8", "/", "9", "^x", "Sin", "CE"});
     for (const TextBox* field : {&form.Text1, &form.Text2, &form.Text3, &form.Text4, &form.Text5,
                                  &form.Text6, &form.Text7}) {
         EXPECT_EQ(field->Text, "");

@@ -96,6 +96,10 @@ TEST(TrigonometricKeys, WorkInDegreesThroughTheAngleRegister) {
         {"Sin", "360", "1E-09", "6.283185308"},  // pi is 3.141592654, so not quite a full turn
         {"Tan", "90", "-4875588902.82154", "1.570796327"},
         {"Sin", "1000000", "-0.984807357", "17453.2925222222"},
+        // angles where the step order and the trip through the register show in the result
+        {"Tan", "2067", "19.081138407", "36.0759556434333"},
+        {"Sin", "-556", "0.275637357", "-9.70403064235556"},
+        {"Cos", "21458", "-0.788010723", "374.512750941845"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.key + " of '" + row.display + "'");

@@ -51,7 +51,7 @@ TEST(NumericValue, ReadsTheLeadingNumberOfAnyText) {
                                     {"&hff", Fault::None, 255},
                                     {"&O17", Fault::None, 15},
                                     {"&H", Fault::None, 0},
-                                    {"&O19", Fault::None, 1},
+                                    {"&O18", Fault::None, 1},
                                     {"1E-400", Fault::None, 0},
                                     {"0.0000000000000000000001E-400", Fault::None, 0},
                                     {"1E+300", Fault::None, 1e300},
