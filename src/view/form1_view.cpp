@@ -2,16 +2,15 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSignalBlocker>
 
 #include "app/button_bindings.h"
 #include "view/accessible_names.h"
+#include "view/display.h"
+#include "view/key_button.h"
 #include "view/twips.h"
 
 namespace numbrel {
@@ -25,29 +24,6 @@ bool isTypedCharacter(const QKeyEvent& key) {
     constexpr auto chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     return !key.text().isEmpty() && !(key.modifiers() & chords) && key.key() != Qt::Key_Tab &&
            key.key() != Qt::Key_Backtab && key.key() != Qt::Key_Delete;
-}
-
-// Tahoma 15.75 pt, or the sans face of the nearest metrics that is installed.
-QFont displayFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"),
-                      QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(15.75);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
-// The buttons are as narrow as their twips make them; a caption wider than its button gets a
-// smaller font, just small enough to show it whole.
-void fitCaption(QPushButton& button) {
-    constexpr int kPadding = 6;
-    QFont font = button.font();
-    while (font.pointSizeF() > 6.0 &&
-           QFontMetrics(font).horizontalAdvance(button.text()) > button.width() - kPadding) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
-    button.setFont(font);
 }
 
 }  // namespace
@@ -66,15 +42,15 @@ Form1View::Form1View(QWidget* parent) : QWidget(parent) {
     });
     orderTabs(std::move(tabStops));
     syncFromModel();
-    // Fonts are chosen and captions fitted once the event loop runs: measuring text loads the
-    // font set, which would otherwise hold back the window's first appearance. Qt itself loads
-    // fonts only when it first paints.
+    // The display's font is sized and captions fitted once the event loop runs: measuring text
+    // loads the font set, which would otherwise hold back the window's first appearance. Qt
+    // itself loads fonts only when it first paints.
     QMetaObject::invokeMethod(this, &Form1View::applyFonts, Qt::QueuedConnection);
 }
 
 void Form1View::applyFonts() {
-    m_display->setFont(displayFont());
-    for (const auto& entry : m_buttons) fitCaption(*entry.second);
+    m_display->fitFont();
+    for (const auto& entry : m_buttons) entry.second->fitCaption();
 }
 
 QWidget* Form1View::createWidget(const CommandButton& record) {
@@ -82,11 +58,8 @@ QWidget* Form1View::createWidget(const CommandButton& record) {
         buttonBindings, &record, [this](const ButtonBinding& b) { return &(m_form.*b.button); });
     Q_ASSERT(binding != buttonBindings.end());
 
-    auto* button = new QPushButton(QString::fromStdString(record.Caption), this);
+    auto* button = new KeyButton(QString::fromStdString(record.Caption), this);
     button->setAccessibleName(accessibleNameForCaption(button->text()));
-    // No button is the window's default, so Enter and Esc stand for no key.
-    button->setAutoDefault(false);
-    button->setDefault(false);
     connect(button, &QPushButton::clicked, this,
             [this, handler = binding->click] { click(handler); });
     m_buttons.emplace_back(&record, button);
@@ -97,14 +70,9 @@ QWidget* Form1View::createWidget(const TextBox& record) {
     return &record == &m_form.Text1 ? createDisplay() : nullptr;
 }
 
-QLineEdit* Form1View::createDisplay() {
-    m_display = new QLineEdit(this);
+Display* Form1View::createDisplay() {
+    m_display = new Display(this);
     m_display->setAccessibleName(displayAccessibleName());
-    QPalette palette = m_display->palette();
-    palette.setColor(QPalette::Base, QColor(0, 0, 0));
-    palette.setColor(QPalette::Text, QColor(0, 255, 0));
-    m_display->setPalette(palette);
-    m_display->setMaxLength(std::numeric_limits<int>::max());
     // An input method would compose text past the key filter; every character must go through it.
     m_display->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_display->installEventFilter(this);
@@ -149,24 +117,44 @@ void Form1View::typeIntoDisplay(const QKeyEvent& key) {
 
 void Form1View::finishEvent() {
     syncFromModel();
-    if (m_form.lastEventFaulted()) QApplication::beep();
+    if (m_form.lastEventFaulted()) {
+        QApplication::beep();
+        m_display->flash();
+    }
 }
 
 // Copies the records onto the widgets. Signals are blocked so that writing the display's text
-// here never comes back as an edit. A text written by a key is shown from its first character,
-// so a result wider than the display shows its sign and leading digits.
+// here never comes back as an edit. The display takes the keyboard focus when it appears; when
+// the control with the focus hides, the focus goes to the first control the Tab order reaches.
 void Form1View::syncFromModel() {
     const QSignalBlocker blocker(m_display);
-    const QString text = QString::fromStdString(m_form.Text1.Text);
-    if (m_display->text() != text) {
-        m_display->setText(text);
-        m_display->home(false);
-    }
+    m_display->showText(QString::fromStdString(m_form.Text1.Text));
+    const bool displayAppears = m_form.Text1.Visible && m_display->isHidden();
+    // Hiding or greying the focused control would make Qt pass the focus on, key by key, through
+    // keys that are about to hide as well.
+    const bool focusLost = recordsHideTheFocus();
+    if (focusLost) focusWidget()->clearFocus();
+
     m_display->setVisible(m_form.Text1.Visible);
     for (const auto& [record, button] : m_buttons) {
         button->setVisible(record->Visible);
         button->setEnabled(record->Enabled);
     }
+    if (displayAppears) {
+        m_display->setFocus();
+    } else if (focusLost) {
+        focusNextChild();
+    }
+}
+
+bool Form1View::recordsHideTheFocus() const {
+    const QWidget* focus = focusWidget();
+    if (focus == nullptr) return false;
+    if (focus == m_display) return !m_form.Text1.Visible;
+    const auto holder = std::ranges::find(m_buttons, focus, [](const auto& entry) {
+        return static_cast<const QWidget*>(entry.second);
+    });
+    return holder != m_buttons.end() && !(holder->first->Visible && holder->first->Enabled);
 }
 
 }  // namespace numbrel

@@ -13,10 +13,11 @@
 #include "app/form1.h"
 
 class QKeyEvent;
-class QLineEdit;
-class QPushButton;
 
 namespace numbrel {
+
+class Display;
+class KeyButton;
 
 class Form1View : public QWidget {
     Q_OBJECT
@@ -35,7 +36,7 @@ private:
     QWidget* createWidget(const CommandButton& record);
     QWidget* createWidget(const TextBox& record);
     QWidget* createWidget(const Label&) { return nullptr; }
-    QLineEdit* createDisplay();
+    Display* createDisplay();
     void orderTabs(std::vector<std::pair<int, QWidget*>> tabStops);
     void applyFonts();
 
@@ -43,10 +44,11 @@ private:
     void typeIntoDisplay(const QKeyEvent& key);
     void finishEvent();
     void syncFromModel();
+    bool recordsHideTheFocus() const;
 
     Form1 m_form;
-    QLineEdit* m_display = nullptr;
-    std::vector<std::pair<const CommandButton*, QPushButton*>> m_buttons;
+    Display* m_display = nullptr;
+    std::vector<std::pair<const CommandButton*, KeyButton*>> m_buttons;
 };
 
 }  // namespace numbrel

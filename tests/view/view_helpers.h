@@ -2,6 +2,7 @@
 
 // Reaching the window's widgets the way a user sees them: keys by caption, the one display.
 
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -20,6 +21,13 @@ inline QPushButton* key(Form1View& view, const QString& caption) {
 }
 
 inline QLineEdit* display(Form1View& view) { return view.findChild<QLineEdit*>(); }
+
+// Whether the display's text fits inside its frame (2 px) and margins (2 px) on each side,
+// with a pixel left for the caret, so that the line edit shows it whole without scrolling.
+inline bool showsWhole(const QLineEdit& shown) {
+    const qreal room = shown.contentsRect().width() - 2 * 2 - 2 * 2 - 1;
+    return QFontMetricsF(shown.font(), &shown).horizontalAdvance(shown.text()) <= room;
+}
 
 inline void click(Form1View& view, const QStringList& captions) {
     for (const auto& caption : captions) QTest::mouseClick(key(view, caption), Qt::LeftButton);

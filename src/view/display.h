@@ -1,0 +1,44 @@
+#pragma once
+
+// The calculator's display: a line edit in green on black that shows its whole number. A text
+// wider than the display at its 15.75 pt font is drawn in a narrower face or a smaller size,
+// just small enough; a refused key makes the display flash; Ctrl+C with nothing selected
+// copies the whole display.
+
+#include <QLineEdit>
+#include <QPalette>
+#include <QTimer>
+
+namespace numbrel {
+
+class Display : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit Display(QWidget* parent);
+
+    // Shows the text and sizes the font for it. The caret goes to the end of a new text, so the
+    // end of a text too long even for the smallest font stays in view.
+    void showText(const QString& text);
+
+    // Sizes the font for the current text. Measuring text loads the font set, so the window
+    // calls this once its event loop runs rather than while it is being built.
+    void fitFont();
+
+    // Swaps the background and text colours for a moment and tells screen readers that the
+    // key was refused. A flash during a flash starts it over.
+    void flash();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    qreal textRoom() const;
+    void endFlash();
+
+    QPalette m_colours;
+    QTimer m_flashTimer;
+    QString m_fittedText;
+};
+
+}  // namespace numbrel

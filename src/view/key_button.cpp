@@ -1,0 +1,41 @@
+#include "view/key_button.h"
+
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include "view/font_fitting.h"
+
+namespace numbrel {
+namespace {
+
+// Below this a caption would no longer read well; none of the captions needs it with a
+// narrow face installed.
+constexpr qreal kFloorPointSize = 6.0;
+// Space kept between the caption and the key's bevel on each side.
+constexpr int kCaptionMargin = 2;
+
+}  // namespace
+
+KeyButton::KeyButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    setFocusPolicy(Qt::TabFocus);
+    // No key is the window's default, so Enter and Esc stand for no key.
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+void KeyButton::fitCaption() {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const int room = contents.width() - 2 * kCaptionMargin;
+    setFont(fittingFont(font(), text(), room, kFloorPointSize, *this));
+}
+
+// Neighbouring keys overlap by a pixel; the key with the focus comes to the top so that none of
+// them covers its ring.
+void KeyButton::focusInEvent(QFocusEvent* event) {
+    raise();
+    QPushButton::focusInEvent(event);
+}
+
+}  // namespace numbrel
