@@ -1,5 +1,6 @@
 #include "view/key_button.h"
 
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -36,6 +37,16 @@ void KeyButton::fitCaption() {
 void KeyButton::focusInEvent(QFocusEvent* event) {
     raise();
     QPushButton::focusInEvent(event);
+}
+
+// The style's ring is one pixel of the highlight colour along the key's edge; a second one just
+// inside it makes the focus easy to find.
+void KeyButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Highlight));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 1.5, 1.5);
 }
 
 }  // namespace numbrel

@@ -2,7 +2,7 @@
 
 // A key of the keypad: a push button that a click never takes the keyboard focus to (typing
 // goes on in the display), that Tab reaches, that is never the window's default, and whose
-// focus ring is drawn above the neighbours it overlaps by a pixel.
+// focus ring is drawn two pixels wide, above the neighbours it overlaps by a pixel.
 
 #include <QPushButton>
 
@@ -21,6 +21,7 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace numbrel
