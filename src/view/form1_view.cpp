@@ -12,6 +12,7 @@
 #include "view/display.h"
 #include "view/key_button.h"
 #include "view/twips.h"
+#include "view/window_hints.h"
 
 namespace numbrel {
 namespace {
@@ -31,6 +32,11 @@ bool isTypedCharacter(const QKeyEvent& key) {
 Form1View::Form1View(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Numbrel"));
     setFixedSize(twipsToPixels(kClientArea, *this).size());
+    // The window has one size, so the window manager offers no maximize button (X11 needs
+    // more: see showEvent).
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     std::vector<std::pair<int, QWidget*>> tabStops;
     m_form.visitControls([&](const char* name, const auto& record) {
@@ -46,6 +52,12 @@ Form1View::Form1View(QWidget* parent) : QWidget(parent) {
     // loads the font set, which would otherwise hold back the window's first appearance. Qt
     // itself loads fonts only when it first paints.
     QMetaObject::invokeMethod(this, &Form1View::applyFonts, Qt::QueuedConnection);
+}
+
+// The native window exists now and is mapped only after this event.
+void Form1View::showEvent(QShowEvent* event) {
+    offerNoResizing(*this);
+    QWidget::showEvent(event);
 }
 
 void Form1View::applyFonts() {
