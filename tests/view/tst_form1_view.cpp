@@ -1,5 +1,10 @@
 // The window on the offscreen platform: real widgets, clicked and typed into as a user does.
 
+#include <random>
+
+#include <QApplication>
+#include <QClipboard>
+
 #include "view_helpers.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -11,6 +16,44 @@ class Form1ViewTest : public QObject {
 private:
     static QString shownInRecord(const Form1View& view) {
         return QString::fromStdString(view.form().Text1.Text);
+    }
+
+    // The display and the keys in Tab order.
+    static QList<QWidget*> tabStops(Form1View& view) {
+        std::vector<std::pair<int, QWidget*>> stops;
+        view.form().visitControls([&](const char* name, const auto& record) {
+            if (auto* widget = view.findChild<QWidget*>(QString::fromLatin1(name))) {
+                stops.emplace_back(record.TabIndex, widget);
+            }
+        });
+        std::ranges::sort(stops, {}, &std::pair<int, QWidget*>::first);
+        QList<QWidget*> ordered;
+        for (const auto& stop : stops) ordered.append(stop.second);
+        return ordered;
+    }
+
+    // Where Tab (step 1) or Shift+Tab (step -1) takes the focus: the next control in Tab
+    // order that is shown and enabled, round to the start.
+    static QWidget* tabbedTo(const QList<QWidget*>& stops, QWidget* from, qsizetype step) {
+        const qsizetype count = stops.size();
+        for (qsizetype i = stops.indexOf(from), n = 0; n < count; ++n) {
+            i = (i + step + count) % count;
+            if (stops[i]->isVisible() && stops[i]->isEnabled()) return stops[i];
+        }
+        return from;
+    }
+
+    // Every shown widget mirrors its record.
+    static void checkMirrorsRecords(Form1View& view) {
+        QCOMPARE(display(view)->text(), shownInRecord(view));
+        view.form().visitControls([&](const char* name, const auto& record) {
+            auto* widget = view.findChild<QWidget*>(QString::fromLatin1(name));
+            if (widget == nullptr) return;
+            QVERIFY2(widget->isVisible() == record.Visible, name);
+            if constexpr (requires { record.Enabled; }) {
+                QVERIFY2(widget->isEnabled() == record.Enabled, name);
+            }
+        });
     }
 
 private slots:
@@ -114,6 +157,71 @@ private slots:
             const int advance = QFontMetrics(button->font()).horizontalAdvance(button->text());
             QVERIFY2(advance <= button->width() - 6 || button->font().pointSizeF() <= 6.0,
                      qPrintable(button->text()));
+        }
+    }
+
+    // Thousands of events from a fixed seed, as a user makes them: clicks on the shown keys and
+    // the display, typed characters, pastes, Tab and Shift+Tab. After each one the window
+    // mirrors the records, the focus is where the user left it (a click never takes it; "ON"
+    // gives it to the display and "Off" to "ON"), and a number a key wrote shows whole.
+    void randomEventsKeepTheWindowTrue() {
+        Form1View view;
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        const QList<QWidget*> stops = tabStops(view);
+        const QStringList pastes{u"7"_s, u"-1.23456789012346E-308"_s, u"0.5"_s, u"x1"_s,
+                                 QString(40, u'9')};
+        const QString typed = u"0123456789. -E"_s;
+        std::mt19937 random(20261207);
+        auto pick = [&random](qsizetype count) {
+            return static_cast<qsizetype>(random() % static_cast<std::uint32_t>(count));
+        };
+        QWidget* focus = key(view, u"ON"_s);
+        QCOMPARE(view.focusWidget(), focus);
+
+        for (int event = 0; event < 4000; ++event) {
+            QPushButton* activated = nullptr;
+            switch (pick(6)) {
+                case 0:
+                case 1: {
+                    QList<QWidget*> shown;
+                    for (auto* stop : stops) {
+                        if (stop->isVisible()) shown.append(stop);
+                    }
+                    QWidget* target = shown[pick(shown.size())];
+                    if (target->isEnabled()) activated = qobject_cast<QPushButton*>(target);
+                    QTest::mouseClick(target, Qt::LeftButton);
+                    if (target == display(view)) focus = target;
+                    break;
+                }
+                case 2: {
+                    const QChar character = typed[pick(typed.size())];
+                    if (character == u' ') activated = qobject_cast<QPushButton*>(focus);
+                    QTest::keyClick(focus, character.toLatin1());
+                    break;
+                }
+                case 3:
+                    QGuiApplication::clipboard()->setText(pastes[pick(pastes.size())]);
+                    QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
+                    break;
+                case 4:
+                    QTest::keyClick(focus, Qt::Key_Tab);
+                    focus = tabbedTo(stops, focus, 1);
+                    break;
+                default:
+                    QTest::keyClick(focus, Qt::Key_Backtab, Qt::ShiftModifier);
+                    focus = tabbedTo(stops, focus, -1);
+                    break;
+            }
+            if (activated != nullptr && activated->text() == u"ON"_s) focus = display(view);
+            if (activated != nullptr && activated->text() == u"Off"_s) focus = key(view, u"ON"_s);
+
+            checkMirrorsRecords(view);
+            QCOMPARE(view.focusWidget(), focus);
+            if (activated != nullptr && display(view)->isVisible() &&
+                display(view)->text().size() <= 22) {
+                QVERIFY2(showsWhole(*display(view)), qPrintable(display(view)->text()));
+            }
         }
     }
 

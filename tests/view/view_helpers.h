@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include "view/form1_view.h"
@@ -22,10 +23,11 @@ inline QPushButton* key(Form1View& view, const QString& caption) {
 
 inline QLineEdit* display(Form1View& view) { return view.findChild<QLineEdit*>(); }
 
-// Whether the display's text fits inside its frame (2 px) and margins (2 px) on each side,
-// with a pixel left for the caret, so that the line edit shows it whole without scrolling.
+// Whether the display's text fits inside its frame and margins (2 px) on each side, with a
+// pixel left for the caret, so that the line edit shows it whole without scrolling.
 inline bool showsWhole(const QLineEdit& shown) {
-    const qreal room = shown.contentsRect().width() - 2 * 2 - 2 * 2 - 1;
+    const int frame = shown.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const qreal room = shown.contentsRect().width() - 2 * frame - 2 * 2 - 1;
     return QFontMetricsF(shown.font(), &shown).horizontalAdvance(shown.text()) <= room;
 }
 
