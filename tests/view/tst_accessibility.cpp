@@ -82,6 +82,18 @@ private slots:
         QCOMPARE(shown->role(), QAccessible::EditableText);
         QCOMPARE(shown->text(QAccessible::Name), u"Display"_s);
         QCOMPARE(shown->text(QAccessible::Value), u"15"_s);
+        QCOMPARE(display(view)->toolTip(), u"15"_s);
+    }
+
+    // Readers hear the refusal as the display's description while it flashes. (The alert event
+    // that goes with it needs a platform with accessibility, which the offscreen one is not.)
+    void refusedKeyIsDescribed() {
+        Form1View view;
+        switchOn(view);
+        click(view, {u"Del"_s});
+        QCOMPARE(accessible(display(view))->text(QAccessible::Description), u"Not possible"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(accessible(display(view))->text(QAccessible::Description),
+                                  QString(), 1000);
     }
 };
 

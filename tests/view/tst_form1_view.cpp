@@ -129,6 +129,29 @@ private slots:
         QCOMPARE(display(view)->cursorPosition(), shown.size());
     }
 
+    // The text stays; the colours swap for about a third of a second.
+    void refusedKeyFlashesTheDisplay() {
+        Form1View view;
+        switchOn(view);
+        click(view, {u"5"_s, u"/"_s, u"0"_s, u"="_s});
+        QCOMPARE(display(view)->text(), u"0"_s);
+        QCOMPARE(display(view)->palette().color(QPalette::Base), QColor(0, 255, 0));
+        QTRY_COMPARE_WITH_TIMEOUT(display(view)->palette().color(QPalette::Base), QColor(0, 0, 0),
+                                  1000);
+        QCOMPARE(display(view)->palette().color(QPalette::Text), QColor(0, 255, 0));
+    }
+
+    void copyWithNothingSelectedTakesTheWholeDisplay() {
+        Form1View view;
+        switchOn(view);
+        click(view, {u"1"_s, u"2"_s, u"3"_s});
+        QTest::keyClick(display(view), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"123"_s);
+        display(view)->setSelection(1, 1);
+        QTest::keyClick(display(view), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"2"_s);
+    }
+
     void enterAndEscapeStandForNoKey() {
         Form1View view;
         switchOn(view);
