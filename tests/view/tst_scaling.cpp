@@ -59,6 +59,16 @@ private slots:
         QCOMPARE(checked, 34);
     }
 
+    // Glyphs hinted at the device's resolution have other widths; the font still fits them.
+    void longestNumberShowsWhole() {
+        Form1View view;
+        switchOn(view);
+        click(view, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"8"_s,
+                     u"^2"_s, u"^x"_s, u"1"_s, u"9"_s, u"-/+"_s, u"="_s, u"-/+"_s});
+        QCOMPARE(display(view)->text(), u"-3.32989854173732E-308"_s);
+        QVERIFY(showsWhole(*display(view)));
+    }
+
     void textIsDrawnAtDeviceResolution() {
         Form1View view;
         switchOn(view);
