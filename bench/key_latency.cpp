@@ -1,0 +1,201 @@
+// Key-to-pixels latency of the real window on an X server: the time from a key event's delivery
+// to the window until the X server holds the repainted pixels (the backing store's flush,
+// followed by a round trip to the server). Run it on a quiet X server, such as Xvfb at 96 dpi
+// without a window manager:
+//     numbrel_key_latency [ROUNDS]
+// Each round types 40 digits into the display (the font shrinks from the ninth digit on, down
+// to its smallest size, after which the text scrolls), clicks "C", and clicks "Del" on the
+// empty display (a refusal, which flashes the display). Typed digits are reported by the font
+// size they led to. The first round, when every font size is new, is reported on its own.
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <xcb/xcb.h>
+
+#include "view/form1_view.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+// The display's font sizes at a short text and at a text too long for any size.
+constexpr qreal kFullPointSize = 15.75;
+constexpr qreal kFloorPointSize = 6.5;
+using Milliseconds = std::chrono::duration<double, std::milli>;
+
+// The window, noting when each repaint has reached the X server.
+class TimedView : public numbrel::Form1View {
+public:
+    std::optional<Clock::time_point> flushed;
+
+protected:
+    bool event(QEvent* event) override {
+        const bool handled = Form1View::event(event);
+        if (event->type() == QEvent::UpdateRequest) {
+            const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+            xcb_connection_t* connection = x11->connection();
+            std::free(
+                xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+            flushed = Clock::now();
+        }
+        return handled;
+    }
+};
+
+// Notes when the timed event reaches its widget, before any filter or handler sees it.
+class DeliveryClock : public QObject {
+public:
+    QObject* target = nullptr;
+    QEvent::Type type = QEvent::None;
+    std::optional<Clock::time_point> delivered;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == target && event->type() == type && !delivered) delivered = Clock::now();
+        return false;
+    }
+};
+
+struct Samples {
+    std::map<std::string, std::vector<double>> byKind;
+
+    void print(const char* heading) const {
+        std::printf("%s\n%-34s %6s %8s %8s %8s\n", heading, "event", "count", "median", "p90",
+                    "max");
+        for (auto [kind, values] : byKind) {
+            std::ranges::sort(values);
+            const auto at = [&values](double fraction) {
+                return values[static_cast<std::size_t>(fraction * double(values.size() - 1))];
+            };
+            std::printf("%-34s %6zu %8s %8s %8s\n", kind.c_str(), values.size(),
+                        milliseconds(at(0.5)).c_str(), milliseconds(at(0.9)).c_str(),
+                        milliseconds(values.back()).c_str());
+        }
+    }
+
+    static std::string milliseconds(double value) {
+        char text[32];
+        const auto end =
+            std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3).ptr;
+        return std::string(text, end);
+    }
+};
+
+class Bench {
+public:
+    Bench(TimedView& view, DeliveryClock& clock) : m_view(view), m_clock(clock) {}
+
+    // Posts the events, runs the event loop until the repaint has reached the server, and
+    // returns the time since the timed event's delivery.
+    double measure(QObject* target, QEvent::Type timed, const std::vector<QEvent*>& events) {
+        m_clock.target = target;
+        m_clock.type = timed;
+        m_clock.delivered.reset();
+        m_view.flushed.reset();
+        for (QEvent* event : events) QCoreApplication::postEvent(target, event);
+        const auto deadline = Clock::now() + std::chrono::seconds(2);
+        while (!(m_clock.delivered && m_view.flushed && *m_view.flushed > *m_clock.delivered) &&
+               Clock::now() < deadline) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
+        settle();
+        return Milliseconds(*m_view.flushed - *m_clock.delivered).count();
+    }
+
+    double type(QWidget* display, char digit) {
+        const auto key = static_cast<Qt::Key>(Qt::Key_0 + (digit - '0'));
+        const QString text(QChar::fromLatin1(digit));
+        return measure(display, QEvent::KeyPress,
+                       {new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text),
+                        new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text)});
+    }
+
+    double click(QPushButton* button) {
+        const QPointF centre = QRectF(button->rect()).center();
+        const QPointF global = button->mapToGlobal(centre);
+        return measure(button, QEvent::MouseButtonRelease,
+                       {new QMouseEvent(QEvent::MouseButtonPress, centre, global, Qt::LeftButton,
+                                        Qt::LeftButton, Qt::NoModifier),
+                        new QMouseEvent(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton,
+                                        Qt::NoButton, Qt::NoModifier)});
+    }
+
+    // Lets the server and the event loop go idle between two measurements.
+    static void settle() {
+        const auto until = Clock::now() + std::chrono::milliseconds(3);
+        while (Clock::now() < until) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    }
+
+private:
+    TimedView& m_view;
+    DeliveryClock& m_clock;
+};
+
+QPushButton* key(QWidget& view, const QString& caption) {
+    for (auto* button : view.findChildren<QPushButton*>()) {
+        if (button->text() == caption) return button;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (qApp->nativeInterface<QNativeInterface::QX11Application>() == nullptr) {
+        std::fputs("numbrel_key_latency: needs an X server (QT_QPA_PLATFORM=xcb)\n", stderr);
+        return 2;
+    }
+    int rounds = 40;
+    if (argc > 1)
+        std::from_chars(argv[1], argv[1] + std::char_traits<char>::length(argv[1]), rounds);
+    QApplication::setCursorFlashTime(0);  // no caret blinking between the measurements
+
+    TimedView view;
+    DeliveryClock clock;
+    app.installEventFilter(&clock);
+    view.show();
+    Bench bench(view, clock);
+    const auto shownBy = Clock::now() + std::chrono::milliseconds(500);
+    while (Clock::now() < shownBy) Bench::settle();
+    bench.click(key(view, QStringLiteral("ON")));
+    QWidget* display = view.findChild<QLineEdit*>();
+
+    Samples cold;
+    Samples warm;
+    for (int round = 0; round < rounds; ++round) {
+        Samples& samples = round == 0 ? cold : warm;
+        for (int digit = 1; digit <= 40; ++digit) {
+            const double latency = bench.type(display, char('0' + digit % 10));
+            const qreal size = display->font().pointSizeF();
+            const char* kind = size == kFullPointSize    ? "typed digit, full size"
+                               : size == kFloorPointSize ? "typed digit, smallest size"
+                                                         : "typed digit, font shrunk";
+            samples.byKind[kind].push_back(latency);
+        }
+        samples.byKind["click \"C\""].push_back(bench.click(key(view, QStringLiteral("C"))));
+        samples.byKind["click \"Del\", refused (flash)"].push_back(
+            bench.click(key(view, QStringLiteral("Del"))));
+        const auto flashOver = Clock::now() + std::chrono::milliseconds(400);
+        while (Clock::now() < flashOver) Bench::settle();
+    }
+    cold.print("first round (every font size new), milliseconds:");
+    warm.print("later rounds, milliseconds:");
+    return 0;
+}
