@@ -3,10 +3,11 @@
 // followed by a round trip to the server). Run it on a quiet X server, such as Xvfb at 96 dpi
 // without a window manager:
 //     numbrel_key_latency [ROUNDS]
-// Each round types 40 digits into the display (the font shrinks from the ninth digit on, down
-// to its smallest size, after which the text scrolls), clicks "C", and clicks "Del" on the
-// empty display (a refusal, which flashes the display). Typed digits are reported by the font
-// size they led to. The first round, when every font size is new, is reported on its own.
+// Each round types 40 digits into the display (from the tenth digit on the display takes a
+// narrow face, then smaller sizes down to its smallest, after which the text scrolls), clicks "C",
+// and clicks "Del" on the empty display (a refusal, which flashes the display). Typed digits are
+// reported by the font size they led to. The first round, when every font size is new, is reported
+// on its own.
 
 #include <algorithm>
 #include <charconv>
