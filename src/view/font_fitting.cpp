@@ -17,11 +17,12 @@ qreal advance(const QFont& font, const QString& text, const QPaintDevice& device
     return QFontMetricsF(font, &device).horizontalAdvance(text);
 }
 
-// The face with the same design on narrower letters, where it is installed; the font's own face
-// otherwise.
+// A narrow face: Liberation Sans Narrow where it is installed, else Liberation Sans, which is
+// narrower than most interface faces, else the font's own face.
 QFont narrowFace(const QFont& font) {
     QFont narrow = font;
-    QStringList families{QStringLiteral("Liberation Sans Narrow")};
+    QStringList families{QStringLiteral("Liberation Sans Narrow"),
+                         QStringLiteral("Liberation Sans")};
     families += font.families();
     families += font.family();
     narrow.setFamilies(families);

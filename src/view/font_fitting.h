@@ -2,7 +2,7 @@
 
 // Choosing the font that shows a text whole in a given width: the widget's own font when the
 // text fits, else a narrow face at the same size, else that face shrunk just enough, down to a
-// legible floor.
+// floor.
 
 #include <QFont>
 

@@ -9,9 +9,9 @@
 namespace numbrel {
 namespace {
 
-// Below this a caption would no longer read well; none of the captions needs it with a
-// narrow face installed.
-constexpr qreal kFloorPointSize = 6.0;
+// With a narrow face installed the longest captions fit at 7 pt; without one, the interface
+// face may need this much to show them whole.
+constexpr qreal kFloorPointSize = 5.0;
 // Space kept between the caption and the key's bevel on each side.
 constexpr int kCaptionMargin = 2;
 

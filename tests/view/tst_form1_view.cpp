@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
 
 #include "view_helpers.h"
 
@@ -178,8 +179,11 @@ private slots:
         QCOMPARE(display(view)->font().pointSizeF(), 15.75);
         for (auto* button : view.findChildren<QPushButton*>()) {
             const int advance = QFontMetrics(button->font()).horizontalAdvance(button->text());
-            QVERIFY2(advance <= button->width() - 6 || button->font().pointSizeF() <= 6.0,
-                     qPrintable(button->text()));
+            QVERIFY2(advance <= button->width() - 6, qPrintable(button->text()));
+        }
+        // A narrow face, where installed, spares the longest captions most of the shrinking.
+        if (QFontDatabase::hasFamily(u"Liberation Sans Narrow"_s)) {
+            QVERIFY(key(view, u"Round (2)"_s)->font().pointSizeF() >= 7.0);
         }
     }
 
