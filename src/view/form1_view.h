@@ -3,7 +3,8 @@
 // The window the user sees: one widget for each record of Form1 that can ever be shown, placed
 // by its twips. Clicks go to the button's handler, typed characters to the display's key filter
 // and the user's edits of the display to Text1; after every event the records are mirrored back.
-// The view holds no calculator logic of its own.
+// The keyboard focus stays where the user put it: keys take it by Tab only, and the display
+// takes it when it appears. The view holds no calculator logic of its own.
 
 #include <utility>
 #include <vector>
