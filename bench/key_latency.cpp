@@ -76,22 +76,25 @@ struct Samples {
     void print(const char* heading) const {
         std::printf("%s\n%-34s %6s %8s %8s %8s\n", heading, "event", "count", "median", "p90",
                     "max");
-        for (auto [kind, values] : byKind) {
+        for (const auto& entry : byKind) {
+            std::vector<double> values = entry.second;
             std::ranges::sort(values);
             const auto at = [&values](double fraction) {
                 return values[static_cast<std::size_t>(fraction * double(values.size() - 1))];
             };
-            std::printf("%-34s %6zu %8s %8s %8s\n", kind.c_str(), values.size(),
-                        milliseconds(at(0.5)).c_str(), milliseconds(at(0.9)).c_str(),
-                        milliseconds(values.back()).c_str());
+            std::printf("%-34s %6s %8s %8s %8s\n", entry.first.c_str(),
+                        text(double(values.size()), 0).c_str(), text(at(0.5), 3).c_str(),
+                        text(at(0.9), 3).c_str(), text(values.back(), 3).c_str());
         }
     }
 
-    static std::string milliseconds(double value) {
-        char text[32];
+    // The value with the given number of decimals, whatever the locale.
+    static std::string text(double value, int decimals) {
+        char digits[32];
         const auto end =
-            std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3).ptr;
-        return std::string(text, end);
+            std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals)
+                .ptr;
+        return std::string(digits, end);
     }
 };
 
