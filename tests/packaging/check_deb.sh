@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder and checks what it would put on a machine: the
-# installed files below /usr, the section, and dependencies that include the Qt 6 libraries the
-# binary links and the platform plugins it loads.
+# installed files below /usr, the section, dependencies that include the Qt 6 libraries the
+# binary links, the platform plugins it loads and the display's font; and Debian's own checker,
+# lintian, with nothing to say, not even a pedantic or informational remark.
 # Usage: check_deb.sh BUILD_DIR
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 build_dir="$1"
-require_commands cpack dpkg-deb dpkg-shlibdeps file
+require_commands cpack dpkg-deb dpkg-shlibdeps file lintian
 
 cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$SCRATCH" >/dev/null
 debs=("$SCRATCH"/numbrel_*.deb)
@@ -17,7 +18,8 @@ dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./usr/||' |
 
 [[ "$(dpkg-deb -f "$deb" Section)" == utils ]] || fail "section is not utils"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2; do
     [[ ",$depends," =~ [\ ,]$package[\ ,\(] ]] || fail "Depends lacks $package: $depends"
 done
+validate '^[EWIPX]: ' lintian --pedantic --info --display-experimental "$deb"
 echo "package OK: $(basename "$deb"), Depends: $depends"
