@@ -1,12 +1,22 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "view/command_line.h"
+#include "view/desktop_session.h"
 #include "view/form1_view.h"
+#include "view/qt_translations.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    if (const auto status = numbrel::answerInformationOptions(argc, argv)) return *status;
+
+    numbrel::DesktopSessionCheck sessionCheck;
+    QApplication app(argc, argv);  // takes Qt's own options out of argv
+    sessionCheck.passed();
+    if (const auto status = numbrel::rejectLeftoverArguments(argc, argv)) return *status;
+
     QApplication::setApplicationName(QStringLiteral("Numbrel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.numbrel.Numbrel"));
+    numbrel::installQtTranslations(app);
 
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/numbrel-32.png"));

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Starts the program with each kind of command line and checks the exit status and what it
+# prints: the information options and a start without a usable display need no window system.
+# Usage: check_command_line.sh PROGRAM VERSION
+set -uo pipefail
+program="$1"
+version="$2"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+out="$scratch/out"
+err="$scratch/err"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Runs the program with the given environment changes and arguments (separated by --) and
+# checks its exit status and the number of lines it wrote on standard error.
+expect() {
+    local status="$1" error_lines="$2" environment=() actual
+    shift 2
+    while [[ "$1" != -- ]]; do environment+=("$1"); shift; done
+    shift
+    timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY "${environment[@]}" "$program" "$@" \
+        >"$out" 2>"$err"
+    actual=$?
+    [[ $actual -eq $status ]] || fail "'$*' exited with $actual, not $status: $(cat "$err")"
+    [[ $(wc -l <"$err") -eq $error_lines ]] ||
+        fail "'$*' wrote not $error_lines line(s) on standard error: $(cat "$err")"
+}
+
+for option in --help -h; do
+    expect 0 0 -- "$option"
+    grep -q '^Usage: numbrel' "$out" || fail "$option printed no usage"
+done
+for option in --version -v; do
+    expect 0 0 -- "$option"
+    [[ "$(head -n 1 "$out")" == "numbrel $version" ]] || fail "$option printed $(cat "$out")"
+done
+
+# Qt's own options are taken by Qt; anything else is an error with a hint to --help.
+mkdir -m 700 "$scratch/runtime"
+expect 2 2 XDG_RUNTIME_DIR="$scratch/runtime" -- -platform offscreen --bogus
+grep -q -- "'--bogus'" "$err" && grep -q -- '--help' "$err" || fail "no error naming --bogus"
+
+# No display at all, and a display without a server: one line and status 1, no abort.
+expect 1 1 --
+expect 1 1 DISPLAY=:97 --
+grep -q 'desktop session' "$err" || fail "the line does not say a desktop session is needed"
+echo "command line OK"
