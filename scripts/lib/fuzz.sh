@@ -1,10 +1,11 @@
 # Building and running the libFuzzer targets of fuzz/. Source it after common.sh.
 
 NUMBREL_FUZZ_BUILD="$NUMBREL_ROOT/build-fuzz"
+# libFuzzer comes with clang's run-time libraries.
+NUMBREL_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # Builds every fuzz target with clang, instrumented, into build-fuzz.
 build_fuzzers() {
-    require_packages clang libclang-rt-14-dev
     build_in "$NUMBREL_FUZZ_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
         -DNUMBREL_BUILD_VIEW=OFF -DBUILD_TESTING=OFF -DNUMBREL_BUILD_FUZZERS=ON
 }

@@ -29,22 +29,8 @@ run_sanitized_tests() {
     UBSAN_OPTIONS=print_stacktrace=1 ctest_without_skips --test-dir "$NUMBREL_ROOT/build-asan"
 }
 
-# Makes sure the comma-decimal locale exists, generating it from Debian's locales package.
-require_comma_locale() {
-    local name="${NUMBREL_COMMA_LOCALE%%.*}"
-    locale -a 2>/dev/null | grep -qix "$name\.utf-\?8" && return 0
-    if [[ $(id -u) -ne 0 ]]; then
-        echo "The locale run needs $NUMBREL_COMMA_LOCALE. Run:" >&2
-        echo "  sudo localedef -i $name -f UTF-8 $NUMBREL_COMMA_LOCALE" >&2
-        exit 1
-    fi
-    require_packages locales
-    echo "Generating the locale $NUMBREL_COMMA_LOCALE ..."
-    localedef -i "$name" -f UTF-8 "$NUMBREL_COMMA_LOCALE"
-}
-
-# Runs the core's tests of a build folder again with LC_ALL set to the comma-decimal locale.
+# Runs the core's tests of a build folder again with LC_ALL set to the comma-decimal locale,
+# which the script has installed with require_packages --locale.
 run_locale_tests() {
-    require_comma_locale
     LC_ALL="$NUMBREL_COMMA_LOCALE" ctest_without_skips --test-dir "$1" -R '^core\.'
 }

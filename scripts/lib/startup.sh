@@ -28,7 +28,7 @@ start_xvfb() {
 
 # Prints "median min max" of the numbers on standard input.
 summarize() {
-    sort -n | awk '{ v[NR] = $1 } END {
+    sort -n | LC_ALL=C awk '{ v[NR] = $1 } END {
         median = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
         printf "%.1f %.1f %.1f\n", median, v[1], v[NR] }'
 }
