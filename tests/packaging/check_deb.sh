@@ -23,6 +23,6 @@ for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liber
 done
 # The changelog is signed by whoever builds the package (packaging/CMakeLists.txt); without
 # DEBEMAIL or a git identity that is their local account, whose host may have no domain.
-validate '^[EWIPX]: ' lintian --pedantic --info --display-experimental \
+validate '^[EWIPX]: ' lintian --display-info --pedantic --display-experimental \
     --suppress-tags bogus-mail-host-in-debian-changelog "$deb"
 echo "package OK: $(basename "$deb"), Depends: $depends"
