@@ -17,9 +17,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The libraries come from the binary (dpkg-shlibdeps); Qt's platform plugins are loaded at run
 # time, so the scan cannot see them, and without one the window cannot open; the display's font,
-# Liberation Sans, is found at run time too.
+# Liberation Sans, and the narrow face of long numbers and captions are found at run time too.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-liberation")
 # Qt's own texts (the display's context menu) in the user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 

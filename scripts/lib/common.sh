@@ -5,10 +5,12 @@ NUMBREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 # The script's own command line, sourced here without arguments, to start it again as another user.
 NUMBREL_SCRIPT_ARGS=("$@")
 
-# What building and testing need on a fresh Debian 12 machine: the compilers and libraries, the
-# display's fonts, and what checks the installed tree and builds and checks the Debian package.
-NUMBREL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-dejavu-core
-                        fonts-liberation2 desktop-file-utils appstream dpkg-dev file lintian)
+# What building and testing need on a fresh Debian 12 machine: the compilers and libraries (xcb
+# for the window's X11 hints), the display's fonts (Liberation Sans, and its narrow face from
+# fonts-liberation), and what checks the installed tree and builds and checks the Debian package.
+NUMBREL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libgtest-dev
+                        fonts-dejavu-core fonts-liberation2 fonts-liberation desktop-file-utils
+                        appstream dpkg-dev file lintian)
 
 # Installs what the script needs and is missing: the named Debian packages and, after the option
 # --locale NAME (e.g. de_DE.UTF-8), that locale. As root it installs everything itself; otherwise
