@@ -5,12 +5,15 @@ NUMBREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 # The script's own command line, sourced here without arguments, to start it again as another user.
 NUMBREL_SCRIPT_ARGS=("$@")
 
-# What building and testing need on a fresh Debian 12 machine: the compilers and libraries (xcb
-# for the window's X11 hints), the display's fonts (Liberation Sans, and its narrow face from
-# fonts-liberation), and what checks the installed tree and builds and checks the Debian package.
-NUMBREL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libgtest-dev
-                        fonts-dejavu-core fonts-liberation2 fonts-liberation desktop-file-utils
-                        appstream dpkg-dev file lintian)
+# What building and testing need on a fresh Debian 12 machine: what Debian's own package builds
+# need (build-essential and the Build-Depends of debian/control, read from there so that they are
+# written down once), with debhelper standing for its virtual debhelper-compat.
+build_depends() {
+    awk '/^[^ #]/ { on = sub(/^Build-Depends:/, "") } on && !/^#/' "$NUMBREL_ROOT/debian/control" |
+        tr ',' '\n' | sed -e 's/[(<[].*//' -e 's/ //g' -e 's/^debhelper-compat$/debhelper/' |
+        grep -v '^$'
+}
+mapfile -t NUMBREL_BUILD_PACKAGES < <(echo build-essential; build_depends)
 
 # Installs what the script needs and is missing: the named Debian packages and, after the option
 # --locale NAME (e.g. de_DE.UTF-8), that locale. As root it installs everything itself; otherwise
@@ -87,9 +90,9 @@ continue_as_owner() {
     exec runuser -u "$owner" -- "$0" "${NUMBREL_SCRIPT_ARGS[@]}"
 }
 
-# Configures (once) and builds a folder of the project: every target, or those named after "--".
-# The arguments before "--" go to the first configure only, so a rebuild with nothing changed
-# does no more than check timestamps.
+# Configures and builds a folder of the project: every target, or those named after "--". The
+# arguments before "--" are applied at every run, so the folder is built as the script says
+# whatever an earlier configure left in it; with nothing changed, ninja rebuilds nothing.
 build_in() {
     local dir="$1" configure=() targets=()
     shift
@@ -98,8 +101,6 @@ build_in() {
         shift
     done
     [[ $# -eq 0 ]] || { shift; targets=("$@"); }
-    if [[ ! -f "$dir/CMakeCache.txt" ]]; then
-        cmake -S "$NUMBREL_ROOT" -B "$dir" -G Ninja "${configure[@]}"
-    fi
+    cmake -S "$NUMBREL_ROOT" -B "$dir" -G Ninja "${configure[@]}" >/dev/null
     cmake --build "$dir" ${targets[@]+--target "${targets[@]}"}
 }
