@@ -15,8 +15,9 @@ deb="$(dirname "$changes")/$(sed -n 's/^ [0-9a-f]\{32\} [0-9]* [a-z]* [a-z]* \(n
 # Beside what `cmake --install` puts in place, debhelper adds the changelog and copyright file.
 dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./usr/||' |
     grep -vx 'share/doc/numbrel/\(changelog\.gz\|copyright\)' | expect_installed_files
+listing="$(dpkg-deb -c "$deb")"
 for doc in changelog.gz copyright; do
-    dpkg-deb -c "$deb" | grep -q " \./usr/share/doc/numbrel/$doc\$" || fail "no $doc in $deb"
+    grep -q " \./usr/share/doc/numbrel/$doc\$" <<<"$listing" || fail "no $doc in $deb"
 done
 
 [[ "$(dpkg-deb -f "$deb" Section)" == utils ]] || fail "section is not utils"
