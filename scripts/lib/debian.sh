@@ -7,7 +7,7 @@ NUMBREL_PACKAGE_CHECK_PACKAGES=(lintian autopkgtest)
 # control, build folders and what git ignores) in WORK_DIR, so that neither the checkout nor its
 # parent folder gets a build's leftovers, and moves them into OUT_DIR: numbrel_<version>.dsc and
 # .tar.xz, numbrel_<version>_<arch>.deb and its -dbgsym, .buildinfo and .changes. Further
-# arguments go to dpkg-buildpackage.
+# arguments go to dpkg-buildpackage, which builds with as many jobs as the machine has cores.
 build_debian_package() {
     local out="$1" work="$2"
     shift 2
@@ -15,7 +15,7 @@ build_debian_package() {
     mkdir -p "$work/numbrel" "$out"
     tar -C "$NUMBREL_ROOT" --exclude-vcs --exclude-vcs-ignores --exclude='./build*' \
         --exclude=./.cache -cf - . | tar -C "$work/numbrel" -xf -
-    (cd "$work/numbrel" && dpkg-buildpackage -us -uc "$@")
+    (cd "$work/numbrel" && dpkg-buildpackage -us -uc -jauto "$@")
     rm -f "$out"/numbrel_* "$out"/numbrel-dbgsym_*
     mv "$work"/numbrel_* "$work"/numbrel-dbgsym_* "$out"/
     rm -rf "$work"
