@@ -7,10 +7,11 @@ NUMBREL_SCRIPT_ARGS=("$@")
 
 # What building and testing need on a fresh Debian 12 machine: the compilers and libraries (xcb
 # for the window's X11 hints), the display's fonts (Liberation Sans, and its narrow face from
-# fonts-liberation), and what checks the installed tree and builds and checks the Debian package.
-NUMBREL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libgtest-dev
-                        fonts-dejavu-core fonts-liberation2 fonts-liberation desktop-file-utils
-                        appstream dpkg-dev file lintian)
+# fonts-liberation), Qt Linguist's tools for the translations, and what checks the installed tree
+# and builds and checks the Debian package.
+NUMBREL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-l10n-tools libxcb1-dev
+                        libgtest-dev fonts-dejavu-core fonts-liberation2 fonts-liberation
+                        desktop-file-utils appstream dpkg-dev file lintian)
 
 # Installs what the script needs and is missing: the named Debian packages and, after the option
 # --locale NAME (e.g. de_DE.UTF-8), that locale. As root it installs everything itself; otherwise

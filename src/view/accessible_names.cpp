@@ -3,47 +3,55 @@
 #include <algorithm>
 #include <array>
 
+#include <QCoreApplication>
+
 namespace numbrel {
 namespace {
 
+// The context the names are translated in; QT_TRANSLATE_NOOP spells it out for lupdate.
+constexpr const char* kContext = "SpokenName";
+
 struct SpokenName {
     QStringView caption;
-    QStringView name;
+    const char* name;
 };
 
 constexpr std::array kSpokenNames{
-    SpokenName{u".", u"Decimal point"},
-    SpokenName{u"-", u"Minus"},
-    SpokenName{u"+", u"Plus"},
-    SpokenName{u"*", u"Times"},
-    SpokenName{u"/", u"Divide"},
-    SpokenName{u"=", u"Equals"},
-    SpokenName{u"CE", u"Clear all"},
-    SpokenName{u"C", u"Clear display"},
-    SpokenName{u"-/+", u"Change sign"},
-    SpokenName{u"Del", u"Delete last character"},
-    SpokenName{u"Round (2)", u"Round to 2 decimal places"},
-    SpokenName{u"Round (1)", u"Round to 1 decimal place"},
-    SpokenName{u"Round Int", u"Round to whole number"},
-    SpokenName{u"ABS", u"Absolute value"},
-    SpokenName{u"Int", u"Integer part"},
-    SpokenName{u"^2", u"Square"},
-    SpokenName{u"^x", u"Power"},
-    SpokenName{u"Sqr 2", u"Square root"},
-    SpokenName{u"Sin", u"Sine"},
-    SpokenName{u"Cos", u"Cosine"},
-    SpokenName{u"Tan", u"Tangent"},
-    SpokenName{u"ON", u"Switch on"},
-    SpokenName{u"Off", u"Switch off"},
+    SpokenName{u".", QT_TRANSLATE_NOOP("SpokenName", "Decimal point")},
+    SpokenName{u"-", QT_TRANSLATE_NOOP("SpokenName", "Minus")},
+    SpokenName{u"+", QT_TRANSLATE_NOOP("SpokenName", "Plus")},
+    SpokenName{u"*", QT_TRANSLATE_NOOP("SpokenName", "Times")},
+    SpokenName{u"/", QT_TRANSLATE_NOOP("SpokenName", "Divide")},
+    SpokenName{u"=", QT_TRANSLATE_NOOP("SpokenName", "Equals")},
+    SpokenName{u"CE", QT_TRANSLATE_NOOP("SpokenName", "Clear all")},
+    SpokenName{u"C", QT_TRANSLATE_NOOP("SpokenName", "Clear display")},
+    SpokenName{u"-/+", QT_TRANSLATE_NOOP("SpokenName", "Change sign")},
+    SpokenName{u"Del", QT_TRANSLATE_NOOP("SpokenName", "Delete last character")},
+    SpokenName{u"Round (2)", QT_TRANSLATE_NOOP("SpokenName", "Round to 2 decimal places")},
+    SpokenName{u"Round (1)", QT_TRANSLATE_NOOP("SpokenName", "Round to 1 decimal place")},
+    SpokenName{u"Round Int", QT_TRANSLATE_NOOP("SpokenName", "Round to whole number")},
+    SpokenName{u"ABS", QT_TRANSLATE_NOOP("SpokenName", "Absolute value")},
+    SpokenName{u"Int", QT_TRANSLATE_NOOP("SpokenName", "Integer part")},
+    SpokenName{u"^2", QT_TRANSLATE_NOOP("SpokenName", "Square")},
+    SpokenName{u"^x", QT_TRANSLATE_NOOP("SpokenName", "Power")},
+    SpokenName{u"Sqr 2", QT_TRANSLATE_NOOP("SpokenName", "Square root")},
+    SpokenName{u"Sin", QT_TRANSLATE_NOOP("SpokenName", "Sine")},
+    SpokenName{u"Cos", QT_TRANSLATE_NOOP("SpokenName", "Cosine")},
+    SpokenName{u"Tan", QT_TRANSLATE_NOOP("SpokenName", "Tangent")},
+    SpokenName{u"ON", QT_TRANSLATE_NOOP("SpokenName", "Switch on")},
+    SpokenName{u"Off", QT_TRANSLATE_NOOP("SpokenName", "Switch off")},
 };
 
 }  // namespace
 
 QString accessibleNameForCaption(QStringView caption) {
     const auto spoken = std::ranges::find(kSpokenNames, caption, &SpokenName::caption);
-    return (spoken != kSpokenNames.end() ? spoken->name : caption).toString();
+    if (spoken == kSpokenNames.end()) return caption.toString();
+    return QCoreApplication::translate(kContext, spoken->name);
 }
 
-QString displayAccessibleName() { return QStringLiteral("Display"); }
+QString displayAccessibleName() {
+    return QCoreApplication::translate(kContext, QT_TRANSLATE_NOOP("SpokenName", "Display"));
+}
 
 }  // namespace numbrel

@@ -2,7 +2,8 @@
 
 // What a screen reader speaks for each key. Most captions are symbols or abbreviations ("-/+",
 // "^x", "Sqr 2") that a reader would spell out or skip, so every such key gets a name in words;
-// digits and plain words are spoken as they are.
+// digits and plain words are spoken as they are. The names are in the user's language where
+// the program has a translation for it.
 
 #include <QString>
 #include <QStringView>

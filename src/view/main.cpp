@@ -7,16 +7,21 @@
 #include "view/qt_translations.h"
 
 int main(int argc, char* argv[]) {
-    if (const auto status = numbrel::answerInformationOptions(argc, argv)) return *status;
+    numbrel::Translations translations;
+    if (const auto status = numbrel::answerInformationOptions(argc, argv, translations)) {
+        return *status;
+    }
 
-    numbrel::DesktopSessionCheck sessionCheck;
+    numbrel::DesktopSessionCheck sessionCheck(translations);
     QApplication app(argc, argv);  // takes Qt's own options out of argv
     sessionCheck.passed();
-    if (const auto status = numbrel::rejectLeftoverArguments(argc, argv)) return *status;
+    translations.install();
+    if (const auto status = numbrel::rejectLeftoverArguments(argc, argv, translations)) {
+        return *status;
+    }
 
     QApplication::setApplicationName(QStringLiteral("Numbrel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.numbrel.Numbrel"));
-    numbrel::installQtTranslations(app);
 
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/numbrel-32.png"));

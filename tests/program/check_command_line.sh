@@ -16,14 +16,15 @@ fail() {
 }
 
 # Runs the program with the given environment changes and arguments (separated by --) and
-# checks its exit status and the number of lines it wrote on standard error.
+# checks its exit status and the number of lines it wrote on standard error. The program speaks
+# English unless a change asks for another language.
 expect() {
     local status="$1" error_lines="$2" environment=() actual
     shift 2
     while [[ "$1" != -- ]]; do environment+=("$1"); shift; done
     shift
-    timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY "${environment[@]}" "$program" "$@" \
-        >"$out" 2>"$err"
+    timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
+        "${environment[@]}" "$program" "$@" >"$out" 2>"$err"
     actual=$?
     [[ $actual -eq $status ]] || fail "'$*' exited with $actual, not $status: $(cat "$err")"
     [[ $(wc -l <"$err") -eq $error_lines ]] ||
@@ -48,4 +49,17 @@ grep -q -- "'--bogus'" "$err" && grep -q -- '--help' "$err" || fail "no error na
 expect 1 1 --
 expect 1 1 DISPLAY=:97 --
 grep -q 'desktop session' "$err" || fail "the line does not say a desktop session is needed"
+# In German, from LANG or from LANGUAGE alone; English stays first where LANGUAGE puts it first.
+for language in LANG=de_DE.UTF-8 LANGUAGE=de; do
+    expect 0 0 "$language" -- --help
+    grep -q '^Aufruf: numbrel' "$out" || fail "$language --help printed $(cat "$out")"
+done
+expect 0 0 LANG=de_DE.UTF-8 LANGUAGE=en:de -- --help
+grep -q '^Usage: numbrel' "$out" || fail "LANGUAGE=en:de --help printed $(cat "$out")"
+expect 0 0 LANG=de_DE.UTF-8 -- --version
+grep -q '^Lizenz ' "$out" || fail "LANG=de_DE.UTF-8 --version printed $(cat "$out")"
+expect 2 2 LANG=de_DE.UTF-8 XDG_RUNTIME_DIR="$scratch/runtime" -- -platform offscreen --bogus
+grep -q 'unbekannte Option „--bogus“' "$err" || fail "the German error reads $(cat "$err")"
+expect 1 1 LANG=de_DE.UTF-8 --
+grep -q 'Desktop-Sitzung' "$err" || fail "the German start-up error reads $(cat "$err")"
 echo "command line OK"

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTranslator>
 
 #include "view_helpers.h"
 
@@ -18,6 +19,21 @@ QAccessibleInterface* accessible(QWidget* widget) {
     return interface;
 }
 
+// Numbrel's translation into a language ("de"), from the build folder, for as long as it lives;
+// "en", the language the texts are written in, needs none.
+class Language {
+public:
+    explicit Language(const QString& code) {
+        if (code == u"en"_s) return;
+        if (!m_translator.load(u"numbrel_"_s + code, QStringLiteral(NUMBREL_TRANSLATIONS_DIR)))
+            qFatal("no translation for %s", qPrintable(code));
+        QCoreApplication::installTranslator(&m_translator);
+    }
+
+private:
+    QTranslator m_translator;
+};
+
 }  // namespace
 
 class AccessibilityTest : public QObject {
@@ -25,46 +41,63 @@ class AccessibilityTest : public QObject {
 
 private slots:
     void keysAreSpokenInWords_data() {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("spoken");
-        const QList<std::pair<QString, QString>> rows{
-            {u"-/+"_s, u"Change sign"_s},
-            {u"^x"_s, u"Power"_s},
-            {u"^2"_s, u"Square"_s},
-            {u"Sqr 2"_s, u"Square root"_s},
-            {u"C"_s, u"Clear display"_s},
-            {u"CE"_s, u"Clear all"_s},
-            {u"Del"_s, u"Delete last character"_s},
-            {u"Round (2)"_s, u"Round to 2 decimal places"_s},
-            {u"Round (1)"_s, u"Round to 1 decimal place"_s},
-            {u"ABS"_s, u"Absolute value"_s},
-            {u"Int"_s, u"Integer part"_s},
-            {u"Sin"_s, u"Sine"_s},
-            {u"-"_s, u"Minus"_s},
-            {u"*"_s, u"Times"_s},
-            {u"/"_s, u"Divide"_s},
-            {u"."_s, u"Decimal point"_s},
-            {u"="_s, u"Equals"_s},
-            {u"7"_s, u"7"_s},
+        const QList<std::tuple<QString, QString, QString>> rows{
+            {u"en"_s, u"-/+"_s, u"Change sign"_s},
+            {u"en"_s, u"^x"_s, u"Power"_s},
+            {u"en"_s, u"^2"_s, u"Square"_s},
+            {u"en"_s, u"Sqr 2"_s, u"Square root"_s},
+            {u"en"_s, u"C"_s, u"Clear display"_s},
+            {u"en"_s, u"CE"_s, u"Clear all"_s},
+            {u"en"_s, u"Del"_s, u"Delete last character"_s},
+            {u"en"_s, u"Round (2)"_s, u"Round to 2 decimal places"_s},
+            {u"en"_s, u"Round (1)"_s, u"Round to 1 decimal place"_s},
+            {u"en"_s, u"ABS"_s, u"Absolute value"_s},
+            {u"en"_s, u"Int"_s, u"Integer part"_s},
+            {u"en"_s, u"Sin"_s, u"Sine"_s},
+            {u"en"_s, u"-"_s, u"Minus"_s},
+            {u"en"_s, u"*"_s, u"Times"_s},
+            {u"en"_s, u"/"_s, u"Divide"_s},
+            {u"en"_s, u"."_s, u"Decimal point"_s},
+            {u"en"_s, u"="_s, u"Equals"_s},
+            {u"en"_s, u"7"_s, u"7"_s},
+            {u"de"_s, u"-/+"_s, u"Vorzeichen wechseln"_s},
+            {u"de"_s, u"Sqr 2"_s, u"Quadratwurzel"_s},
+            {u"de"_s, u"."_s, u"Dezimalpunkt"_s},
+            {u"de"_s, u"CE"_s, u"Alles löschen"_s},
+            {u"de"_s, u"Round (1)"_s, u"Auf eine Nachkommastelle runden"_s},
+            {u"de"_s, u"7"_s, u"7"_s},
         };
-        for (const auto& [caption, spoken] : rows) {
-            QTest::newRow(qPrintable(caption)) << caption << spoken;
+        for (const auto& [language, caption, spoken] : rows) {
+            QTest::addRow("%s %s", qPrintable(language), qPrintable(caption))
+                << language << caption << spoken;
         }
     }
     void keysAreSpokenInWords() {
+        QFETCH(QString, language);
         QFETCH(QString, caption);
         QFETCH(QString, spoken);
+        const Language translation(language);
         Form1View view;
         QAccessibleInterface* button = accessible(key(view, caption));
         QCOMPARE(button->role(), QAccessible::Button);
         QCOMPARE(button->text(QAccessible::Name), spoken);
     }
 
+    void everyKeyHasADistinctNameInWords_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << u"en"_s;
+        QTest::newRow("de") << u"de"_s;
+    }
     // No key is left to a reader that would spell out or skip a symbol, and no two keys sound
-    // alike.
+    // alike, in any language.
     void everyKeyHasADistinctNameInWords() {
+        QFETCH(QString, language);
+        const Language translation(language);
         Form1View view;
-        const QRegularExpression words(u"^[A-Za-z0-9]+( [A-Za-z0-9]+)*$"_s);
+        const QRegularExpression words(u"^[\\p{L}0-9]+( [\\p{L}0-9]+)*$"_s);
         QSet<QString> names;
         for (auto* button : view.findChildren<QPushButton*>()) {
             const QString name = accessible(button)->text(QAccessible::Name);
@@ -85,13 +118,22 @@ private slots:
         QCOMPARE(display(view)->toolTip(), u"15"_s);
     }
 
+    void refusedKeyIsDescribed_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("en") << u"en"_s << u"Not possible"_s;
+        QTest::newRow("de") << u"de"_s << u"Nicht möglich"_s;
+    }
     // Readers hear the refusal as the display's description while it flashes. (The alert event
     // that goes with it needs a platform with accessibility, which the offscreen one is not.)
     void refusedKeyIsDescribed() {
+        QFETCH(QString, language);
+        QFETCH(QString, description);
+        const Language translation(language);
         Form1View view;
         switchOn(view);
         click(view, {u"Del"_s});
-        QCOMPARE(accessible(display(view))->text(QAccessible::Description), u"Not possible"_s);
+        QCOMPARE(accessible(display(view))->text(QAccessible::Description), description);
         QTRY_COMPARE_WITH_TIMEOUT(accessible(display(view))->text(QAccessible::Description),
                                   QString(), 1000);
     }
