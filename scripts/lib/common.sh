@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the scripts in this folder: installing what is missing and building. Source it; it
 # sets NUMBREL_ROOT to the project folder.
 
@@ -8,6 +9,7 @@ NUMBREL_SCRIPT_ARGS=("$@")
 # What building and testing need on a fresh Debian 12 machine: the compilers and libraries (xcb
 # for the window's X11 hints), the display's fonts (Liberation Sans, and its narrow face from
 # fonts-liberation), and what checks the installed tree and builds and checks the Debian package.
+# shellcheck disable=SC2034  # used by the scripts that source this file
 NUMBREL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libgtest-dev
                         fonts-dejavu-core fonts-liberation2 fonts-liberation desktop-file-utils
                         appstream dpkg-dev file lintian)
@@ -64,7 +66,8 @@ locale_exists() {
 # Prints the commands as one line that runs them as root: with sudo where it is installed, else
 # with su (Debian installs sudo only when root has no password of its own).
 print_root_commands() {
-    local script="scripts/$(basename "$0")" line="" command
+    local script line="" command
+    script="scripts/$(basename "$0")"
     if command -v sudo >/dev/null; then
         for command in "$@"; do line+="${line:+ && }sudo $command"; done
     else
