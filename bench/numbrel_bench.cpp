@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/button_bindings.h"
-#include "harness/event_script.h"
+#include "event_script.h"
 #include "numeric/conversions.h"
 
 namespace numbrel {

@@ -1,11 +1,14 @@
 # The hardening Debian builds its packages with, for the program that goes into the package:
 # dpkg-buildflags with every hardening feature (fortify, stack protector, relro and bind-now;
-# PIE is the compiler's default). The build type still chooses optimisation and debug
+# PIE is the compiler's default), by default when this is the top-level project. The build type still chooses optimisation and debug
 # information, so -O and -g are dropped; and the flags apply to optimised builds only, because
-# fortify needs the optimiser.
+# fortify needs the optimiser. The flags come with numbrel_debian_flags, which is empty when the
+# option is off.
+add_library(numbrel_debian_flags INTERFACE)
+
 find_program(NUMBREL_DPKG_BUILDFLAGS dpkg-buildflags)
 set(numbrel_debian_flags_default OFF)
-if(NUMBREL_DPKG_BUILDFLAGS AND NUMBREL_BUILD_VIEW AND NOT NUMBREL_SANITIZE
+if(PROJECT_IS_TOP_LEVEL AND NUMBREL_DPKG_BUILDFLAGS AND NUMBREL_BUILD_VIEW AND NOT NUMBREL_SANITIZE
    AND NOT NUMBREL_BUILD_FUZZERS)
     set(numbrel_debian_flags_default ON)
 endif()
@@ -31,6 +34,7 @@ if(NUMBREL_DEBIAN_BUILD_FLAGS)
     numbrel_dpkg_buildflags(CXXFLAGS compiler_flags)
     numbrel_dpkg_buildflags(LDFLAGS linker_flags)
     set(optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
-    add_compile_options("$<${optimised}:${preprocessor_flags};${compiler_flags}>")
-    add_link_options("$<${optimised}:${linker_flags}>")
+    target_compile_options(numbrel_debian_flags INTERFACE
+        "$<${optimised}:${preprocessor_flags};${compiler_flags}>")
+    target_link_options(numbrel_debian_flags INTERFACE "$<${optimised}:${linker_flags}>")
 endif()

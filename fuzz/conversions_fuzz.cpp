@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/require.h"
 #include "numeric/conversions.h"
 #include "numeric/rounding.h"
+#include "require.h"
 
 namespace numbrel::fuzz {
 namespace {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "app/button_bindings.h"
-#include "fuzz/require.h"
-#include "harness/event_script.h"
+#include "event_script.h"
 #include "numeric/conversions.h"
+#include "require.h"
 
 namespace numbrel::fuzz {
 namespace {

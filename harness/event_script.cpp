@@ -1,4 +1,4 @@
-#include "harness/event_script.h"
+#include "event_script.h"
 
 #include <algorithm>
 #include <array>

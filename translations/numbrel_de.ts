@@ -52,6 +52,14 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>Numbrel needs a desktop session (X11 or Wayland) to show its window, and none could be reached.</source>
         <translation>Numbrel braucht eine Desktop-Sitzung (X11 oder Wayland), um sein Fenster anzuzeigen, aber keine war erreichbar.</translation>
     </message>
+    <message>
+        <source>Numbrel needs a desktop session (X11 or Wayland) to show its window, and neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Numbrel braucht eine Desktop-Sitzung (X11 oder Wayland), um sein Fenster anzuzeigen, aber weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.</translation>
+    </message>
+    <message>
+        <source>Qt could not show a window on this desktop session:</source>
+        <translation>Qt konnte in dieser Desktop-Sitzung kein Fenster anzeigen:</translation>
+    </message>
 </context>
 <context>
     <name>SpokenName</name>

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the scripts in this folder: installing what is missing and building. Source it; it
 # sets NUMBREL_ROOT to the project folder.
 
@@ -9,6 +10,7 @@ NUMBREL_SCRIPT_ARGS=("$@")
 # for the window's X11 hints), the display's fonts (Liberation Sans, and its narrow face from
 # fonts-liberation), Qt Linguist's tools for the translations, and what checks the installed tree
 # and builds and checks the Debian package.
+# shellcheck disable=SC2034  # used by the scripts that source this file
 NUMBREL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-l10n-tools libxcb1-dev
                         libgtest-dev fonts-dejavu-core fonts-liberation2 fonts-liberation
                         desktop-file-utils appstream dpkg-dev file lintian)
@@ -65,7 +67,8 @@ locale_exists() {
 # Prints the commands as one line that runs them as root: with sudo where it is installed, else
 # with su (Debian installs sudo only when root has no password of its own).
 print_root_commands() {
-    local script="scripts/$(basename "$0")" line="" command
+    local script line="" command
+    script="scripts/$(basename "$0")"
     if command -v sudo >/dev/null; then
         for command in "$@"; do line+="${line:+ && }sudo $command"; done
     else

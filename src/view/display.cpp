@@ -15,9 +15,6 @@
 namespace numbrel {
 namespace {
 
-constexpr qreal kFullPointSize = 15.75;
-// At 96 dpi a digit of 6.5 pt is 6 pixels tall.
-constexpr qreal kFloorPointSize = 6.5;
 constexpr auto kFlashDuration = std::chrono::milliseconds(330);
 // The line edit keeps this many pixels free on each side of its text, and the caret takes
 // one more after the last character.
@@ -30,7 +27,7 @@ QFont fullSizeFont() {
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Tahoma"),
                       QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(kFullPointSize);
+    font.setPointSizeF(Display::kFullPointSize);
     font.setWeight(QFont::Normal);
     return font;
 }

@@ -15,6 +15,11 @@ class Display : public QLineEdit {
     Q_OBJECT
 
 public:
+    // The font size of a text that fits, and the smallest size a long text shrinks to (at 96 dpi
+    // a digit of 6.5 pt is 6 pixels tall).
+    static constexpr qreal kFullPointSize = 15.75;
+    static constexpr qreal kFloorPointSize = 6.5;
+
     explicit Display(QWidget* parent);
 
     // Shows the text and sizes the font for it. The caret goes to the end of a new text, so the

@@ -19,7 +19,7 @@ dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./usr/||' |
 [[ "$(dpkg-deb -f "$deb" Section)" == utils ]] || fail "section is not utils"
 depends="$(dpkg-deb -f "$deb" Depends)"
 for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2 fonts-liberation; do
-    [[ ",$depends," =~ [\ ,]$package[\ ,\(] ]] || fail "Depends lacks $package: $depends"
+    [[ ",$depends," =~ [\ ,]${package}[\ ,\(] ]] || fail "Depends lacks $package: $depends"
 done
 # The changelog is signed by whoever builds the package (packaging/CMakeLists.txt); without
 # DEBEMAIL or a git identity that is their local account, whose host may have no domain.
