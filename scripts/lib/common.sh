@@ -11,6 +11,9 @@ NUMBREL_SCRIPT_ARGS=("$@")
 NUMBREL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libgtest-dev
                         fonts-dejavu-core fonts-liberation2 fonts-liberation desktop-file-utils
                         appstream dpkg-dev file lintian)
+# What the tests need beyond building: Qt's Wayland plugin and a compositor (weston, run
+# headless) for the window's test as a Wayland client.
+NUMBREL_TEST_PACKAGES=(qt6-wayland weston)
 
 # Installs what the script needs and is missing: the named Debian packages and, after the option
 # --locale NAME (e.g. de_DE.UTF-8), that locale. As root it installs everything itself; otherwise
