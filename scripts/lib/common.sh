@@ -14,6 +14,11 @@ NUMBREL_SCRIPT_ARGS=("$@")
 NUMBREL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-l10n-tools libxcb1-dev
                         libgtest-dev fonts-dejavu-core fonts-liberation2 fonts-liberation
                         desktop-file-utils appstream dpkg-dev file lintian)
+# What the tests need beyond building: a virtual X server for the program's start on a display
+# that answers, and Qt's Wayland plugin with a compositor (weston, run headless) for the window's
+# test as a Wayland client.
+# shellcheck disable=SC2034  # used by the scripts that source this file
+NUMBREL_TEST_PACKAGES=(xvfb qt6-wayland weston)
 
 # Installs what the script needs and is missing: the named Debian packages and, after the option
 # --locale NAME (e.g. de_DE.UTF-8), that locale. As root it installs everything itself; otherwise

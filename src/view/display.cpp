@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -37,6 +38,16 @@ QPalette swapped(QPalette palette) {
     palette.setColor(QPalette::Base, palette.color(QPalette::Text));
     palette.setColor(QPalette::Text, background);
     return palette;
+}
+
+// The menu's "Copy", in any language: the action that shows the copy shortcut.
+QAction* copyAction(const QMenu& menu) {
+    const QString shortcut =
+        u'\t' + QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
+    for (QAction* action : menu.actions()) {
+        if (action->text().endsWith(shortcut)) return action;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -86,10 +97,27 @@ void Display::endFlash() {
 
 void Display::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy) && !hasSelectedText()) {
-        QGuiApplication::clipboard()->setText(text());
+        copyWhole();
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+// The line edit's own menu, whose "Copy" copies the whole display when nothing is selected.
+void Display::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (QAction* copy = copyAction(*menu); copy != nullptr && !hasSelectedText()) {
+        copy->setEnabled(!text().isEmpty());
+        disconnect(copy, &QAction::triggered, nullptr, nullptr);
+        connect(copy, &QAction::triggered, this, &Display::copyWhole);
+    }
+    menu->popup(event->globalPos());
+}
+
+// An empty display leaves the clipboard as it was.
+void Display::copyWhole() const {
+    if (!text().isEmpty()) QGuiApplication::clipboard()->setText(text());
 }
 
 }  // namespace numbrel

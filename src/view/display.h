@@ -2,8 +2,8 @@
 
 // The calculator's display: a line edit in green on black that shows its whole number. A text
 // wider than the display at its 15.75 pt font is drawn in a narrower face or a smaller size,
-// just small enough; a refused key makes the display flash; Ctrl+C with nothing selected
-// copies the whole display.
+// just small enough; a refused key makes the display flash; Ctrl+C, and "Copy" in its context
+// menu, with nothing selected copy the whole display.
 
 #include <QLineEdit>
 #include <QPalette>
@@ -36,10 +36,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     qreal textRoom() const;
     void endFlash();
+    void copyWhole() const;
 
     QPalette m_colours;
     QTimer m_flashTimer;

@@ -11,6 +11,7 @@
 #include "view/accessible_names.h"
 #include "view/display.h"
 #include "view/key_button.h"
+#include "view/normal_state_keeper.h"
 #include "view/twips.h"
 #include "view/window_hints.h"
 
@@ -33,10 +34,11 @@ Form1View::Form1View(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Numbrel"));
     setFixedSize(twipsToPixels(kClientArea, *this).size());
     // The window has one size, so the window manager offers no maximize button (X11 needs
-    // more: see showEvent).
+    // more: see showEvent), and a maximize that comes anyway is undone.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    keepInNormalState(*this);
 
     std::vector<std::pair<int, QWidget*>> tabStops;
     m_form.visitControls([&](const char* name, const auto& record) {

@@ -24,8 +24,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.numbrel.Numbrel"));
 
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/numbrel-32.png"));
-    icon.addFile(QStringLiteral(":/icons/numbrel-16.png"));
+    for (const int size : {128, 64, 48, 32, 16}) {
+        icon.addFile(QStringLiteral(":/icons/numbrel-%1.png").arg(size), QSize(size, size));
+    }
     QApplication::setWindowIcon(icon);
 
     numbrel::Form1View window;
