@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/button_bindings.h"
+#include "app/control_table.h"
 #include "numeric/text.h"
 
 namespace numbrel::harness {
@@ -109,10 +109,10 @@ bool EventScript::next(Event& event) {
 void apply(Form1& form, Event& event) {
     switch (event.kind) {
         case EventKind::Click:
-            (form.*buttonBindings[event.button].click)();
+            form.dispatch(buttonBindings[event.button].click);
             break;
         case EventKind::Type:
-            form.Text1_KeyPress(event.code);
+            form.dispatchKeyPress(event.code);
             if (event.code != 0) insertAtCaret(form.Text1.Text, event.caret, utf8(event.code));
             break;
         case EventKind::Paste:
