@@ -46,11 +46,5 @@ TEST(RoundDecimal, RoundsHalfToEvenOnTheShortestDecimal) {
     EXPECT_TRUE(std::signbit(roundDecimal(-0.0000000001, 9)));  // written '0' all the same
 }
 
-TEST(IntegerPart, IsTheFloor) {
-    EXPECT_EQ(integerPart(2.7), 2);
-    EXPECT_EQ(integerPart(-2.3), -3);
-    EXPECT_EQ(integerPart(-2.5), -3);
-}
-
 }  // namespace
 }  // namespace numbrel
