@@ -135,8 +135,11 @@ struct ButtonBinding {
 };
 
 inline constexpr auto buttonBindings = [] {
-    constexpr auto isButton = [](const ControlRow& row) { return row.click != nullptr; };
-    std::array<ButtonBinding, std::ranges::count_if(controlTable, isButton)> bindings{};
+    constexpr auto isButton = [](const ControlRow& row) {
+        return std::holds_alternative<CommandButton Form1::*>(row.record);
+    };
+    constexpr auto count = static_cast<std::size_t>(std::ranges::count_if(controlTable, isButton));
+    std::array<ButtonBinding, count> bindings{};
     std::size_t next = 0;
     for (const ControlRow& row : controlTable) {
         if (isButton(row)) {
