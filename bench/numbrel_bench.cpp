@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/button_bindings.h"
+#include "app/control_table.h"
 #include "event_script.h"
 #include "numeric/conversions.h"
 

@@ -8,10 +8,12 @@
 #include <QString>
 #include <QStringView>
 
+#include "app/form1.h"
+
 namespace numbrel {
 
-// The spoken name of the key with this caption; the caption itself when it already reads well.
-QString accessibleNameForCaption(QStringView caption);
+// The spoken name of the key; its caption when that already reads well.
+QString accessibleNameOfKey(CommandButton Form1::*key, QStringView caption);
 
 // The spoken name of the display.
 QString displayAccessibleName();

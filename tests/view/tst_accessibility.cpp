@@ -40,28 +40,15 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A symbol, the two clearing keys a reader must tell apart, and a digit spoken as it is.
     void keysAreSpokenInWords_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("spoken");
         const QList<std::tuple<QString, QString, QString>> rows{
             {u"en"_s, u"-/+"_s, u"Change sign"_s},
-            {u"en"_s, u"^x"_s, u"Power"_s},
-            {u"en"_s, u"^2"_s, u"Square"_s},
-            {u"en"_s, u"Sqr 2"_s, u"Square root"_s},
             {u"en"_s, u"C"_s, u"Clear display"_s},
             {u"en"_s, u"CE"_s, u"Clear all"_s},
-            {u"en"_s, u"Del"_s, u"Delete last character"_s},
-            {u"en"_s, u"Round (2)"_s, u"Round to 2 decimal places"_s},
-            {u"en"_s, u"Round (1)"_s, u"Round to 1 decimal place"_s},
-            {u"en"_s, u"ABS"_s, u"Absolute value"_s},
-            {u"en"_s, u"Int"_s, u"Integer part"_s},
-            {u"en"_s, u"Sin"_s, u"Sine"_s},
-            {u"en"_s, u"-"_s, u"Minus"_s},
-            {u"en"_s, u"*"_s, u"Times"_s},
-            {u"en"_s, u"/"_s, u"Divide"_s},
-            {u"en"_s, u"."_s, u"Decimal point"_s},
-            {u"en"_s, u"="_s, u"Equals"_s},
             {u"en"_s, u"7"_s, u"7"_s},
             {u"de"_s, u"-/+"_s, u"Vorzeichen wechseln"_s},
             {u"de"_s, u"Sqr 2"_s, u"Quadratwurzel"_s},
@@ -81,9 +68,7 @@ private slots:
         QFETCH(QString, spoken);
         const Language translation(language);
         Form1View view;
-        QAccessibleInterface* button = accessible(key(view, caption));
-        QCOMPARE(button->role(), QAccessible::Button);
-        QCOMPARE(button->text(QAccessible::Name), spoken);
+        QCOMPARE(accessible(key(view, caption))->text(QAccessible::Name), spoken);
     }
 
     void everyKeyHasADistinctNameInWords_data() {
@@ -100,7 +85,9 @@ private slots:
         const QRegularExpression words(u"^[\\p{L}0-9]+( [\\p{L}0-9]+)*$"_s);
         QSet<QString> names;
         for (auto* button : view.findChildren<QPushButton*>()) {
-            const QString name = accessible(button)->text(QAccessible::Name);
+            QAccessibleInterface* spoken = accessible(button);
+            QCOMPARE(spoken->role(), QAccessible::Button);
+            const QString name = spoken->text(QAccessible::Name);
             QVERIFY2(words.match(name).hasMatch(), qPrintable(button->text() + u" -> "_s + name));
             names.insert(name);
         }
@@ -109,7 +96,7 @@ private slots:
 
     void displayIsNamedAndReadsTheResult() {
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         click(view, {u"1"_s, u"2"_s, u"+"_s, u"3"_s, u"="_s});
         QAccessibleInterface* shown = accessible(display(view));
         QCOMPARE(shown->role(), QAccessible::EditableText);
@@ -131,7 +118,7 @@ private slots:
         QFETCH(QString, description);
         const Language translation(language);
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         click(view, {u"Del"_s});
         QCOMPARE(accessible(display(view))->text(QAccessible::Description), description);
         QTRY_COMPARE_WITH_TIMEOUT(accessible(display(view))->text(QAccessible::Description),

@@ -21,7 +21,7 @@ private slots:
     void largeStatesLeaveTheWindowAsItWas() {
         QFETCH(Qt::WindowState, state);
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         click(view, {u"4"_s, u"2"_s});
         const QSize size = view.size();
 
