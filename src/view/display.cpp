@@ -8,9 +8,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "view/focus_ring.h"
 #include "view/font_fitting.h"
 
 namespace numbrel {
@@ -101,6 +103,20 @@ void Display::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+// Some styles mark a focused line edit by its caret alone; a two-pixel ring along the edge, in a
+// colour that stands out from the display and from the window around it, shows the focus as the
+// keys show theirs.
+void Display::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    const QColor ring = focusRingColour(
+        colours, {colours.color(QPalette::Base), colours.color(QPalette::Window)});
+    painter.setPen(QPen(ring, 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 // The line edit's own menu, whose "Copy" copies the whole display when nothing is selected.

@@ -8,6 +8,7 @@
 #include <QMenu>
 
 #include "app/control_table.h"
+#include "view/focus_ring.h"
 #include "view_helpers.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -292,6 +293,35 @@ private slots:
         }
         QCOMPARE(focus->nextInFocusChain(), display(view));
         QCOMPARE(display(view)->nextInFocusChain(), key(view, u"/"_s));
+    }
+
+    // The ring keeps the highlight colour where it stands out by 3:1 from both colours it
+    // borders on, else it turns black or white, whichever stands out more.
+    void focusRingStandsOutFromItsNeighbours_data() {
+        QTest::addColumn<QColor>("highlight");
+        QTest::addColumn<QColor>("inside");
+        QTest::addColumn<QColor>("outside");
+        QTest::addColumn<QColor>("ring");
+        const QColor blue(0x30, 0x8c, 0xc6);
+        const QColor black(Qt::black);
+        const QColor white(Qt::white);
+        QTest::newRow("light key") << blue << QColor(0xef, 0xef, 0xef) << QColor(0xef, 0xef, 0xef) << blue;
+        QTest::newRow("dark key, highlight like face")
+            << QColor(0x12, 0x60, 0x8a) << QColor(0x42, 0x42, 0x45) << QColor(0x42, 0x42, 0x45) << white;
+        QTest::newRow("light key, pale highlight")
+            << QColor(0xa0, 0xc8, 0xf0) << QColor(0xe0, 0xe0, 0xe0) << QColor(0xe0, 0xe0, 0xe0) << black;
+        QTest::newRow("display, light window") << blue << black << QColor(0xef, 0xef, 0xef) << blue;
+        QTest::newRow("display, dark window")
+            << QColor(0x12, 0x60, 0x8a) << black << QColor(0x22, 0x20, 0x20) << white;
+    }
+    void focusRingStandsOutFromItsNeighbours() {
+        QFETCH(QColor, highlight);
+        QFETCH(QColor, inside);
+        QFETCH(QColor, outside);
+        QFETCH(QColor, ring);
+        QPalette palette;
+        palette.setColor(QPalette::Highlight, highlight);
+        QCOMPARE(numbrel::focusRingColour(palette, {inside, outside}), ring);
     }
 };
 
