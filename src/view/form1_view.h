@@ -17,6 +17,7 @@ class QKeyEvent;
 
 namespace numbrel {
 
+class Announcer;
 class Display;
 class KeyButton;
 
@@ -50,6 +51,7 @@ private:
 
     Form1 m_form;
     Display* m_display = nullptr;
+    Announcer* m_announcer = nullptr;
     std::vector<std::pair<const CommandButton*, KeyButton*>> m_buttons;
 };
 

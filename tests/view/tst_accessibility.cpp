@@ -85,15 +85,24 @@ private slots:
         QCOMPARE(display(view)->toolTip(), u"15"_s);
     }
 
-    // Readers hear the refusal as the display's description while it flashes. (The alert event
-    // that goes with it needs a platform with accessibility, which the offscreen one is not.)
-    void refusedKeyIsDescribed() {
+    // A reader reads the display by characters, words and lines from any offset, the end of
+    // the text included, and gets the whole text as one run of attributes.
+    void displayIsReadPieceByPiece() {
         Form1View view;
         switchOn(view);
-        click(view, {u"Del"_s});
-        QCOMPARE(accessible(display(view))->text(QAccessible::Description), u"Not possible"_s);
-        QTRY_COMPARE_WITH_TIMEOUT(accessible(display(view))->text(QAccessible::Description),
-                                  QString(), 1000);
+        click(view, {u"4"_s, u"2"_s});
+        auto* text = accessible(display(view))->textInterface();
+        QVERIFY(text != nullptr);
+        int start = -1;
+        int end = -1;
+        QCOMPARE(text->textAtOffset(2, QAccessible::WordBoundary, &start, &end), u"42"_s);
+        QCOMPARE(text->textAtOffset(2, QAccessible::LineBoundary, &start, &end), u"42"_s);
+        QCOMPARE(text->textAtOffset(2, QAccessible::CharBoundary, &start, &end), QString());
+        QCOMPARE(text->textBeforeOffset(2, QAccessible::CharBoundary, &start, &end), u"2"_s);
+        QCOMPARE(text->textAfterOffset(0, QAccessible::CharBoundary, &start, &end), u"2"_s);
+        QCOMPARE(text->textBeforeOffset(1, QAccessible::WordBoundary, &start, &end), QString());
+        text->attributes(1, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(0, 2));
     }
 };
 
