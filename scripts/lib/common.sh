@@ -11,6 +11,9 @@ NUMBREL_SCRIPT_ARGS=("$@")
 NUMBREL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev libgtest-dev
                         fonts-dejavu-core fonts-liberation2 fonts-liberation desktop-file-utils
                         appstream dpkg-dev file lintian)
+# What the screen-reader test runs: a virtual X server, mouse and keys, a private D-Bus session
+# with the accessibility bus, and the AT-SPI client library for Python.
+NUMBREL_TEST_PACKAGES=(xvfb xdotool dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
 
 # Installs what the script needs and is missing: the named Debian packages and, after the option
 # --locale NAME (e.g. de_DE.UTF-8), that locale. As root it installs everything itself; otherwise
