@@ -166,5 +166,14 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>Not possible</source>
         <translation>Nicht möglich</translation>
     </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>%1 times ten to the power of %2</source>
+        <extracomment>A number in exponent form, e.g. &quot;1.5 times ten to the power of 16&quot; for 1.5E+16.</extracomment>
+        <translation>%1 mal zehn hoch %2</translation>
+    </message>
 </context>
 </TS>

@@ -15,10 +15,12 @@ NUMBREL_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-l10n-tools libxcb
                         libgtest-dev fonts-dejavu-core fonts-liberation2 fonts-liberation
                         desktop-file-utils appstream dpkg-dev file lintian)
 # What the tests need beyond building: a virtual X server for the program's start on a display
-# that answers, and Qt's Wayland plugin with a compositor (weston, run headless) for the window's
-# test as a Wayland client.
+# that answers; Qt's Wayland plugin with a compositor (weston, run headless) for the window's
+# test as a Wayland client; and for the screen-reader test mouse and keys, a private D-Bus
+# session with the accessibility bus, and the AT-SPI client library for Python.
 # shellcheck disable=SC2034  # used by the scripts that source this file
-NUMBREL_TEST_PACKAGES=(xvfb qt6-wayland weston)
+NUMBREL_TEST_PACKAGES=(xvfb qt6-wayland weston xdotool dbus-daemon at-spi2-core python3-gi
+                       gir1.2-atspi-2.0)
 
 # Installs what the script needs and is missing: the named Debian packages and, after the option
 # --locale NAME (e.g. de_DE.UTF-8), that locale. As root it installs everything itself; otherwise

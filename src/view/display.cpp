@@ -3,7 +3,6 @@
 #include <chrono>
 #include <limits>
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "view/display_accessible.h"
 #include "view/focus_ring.h"
 #include "view/font_fitting.h"
 
@@ -66,7 +66,7 @@ Display::Display(QWidget* parent) : QLineEdit(parent) {
 }
 
 void Display::showText(const QString& text) {
-    if (this->text() != text) setText(text);
+    if (this->text() != text) setTextQuietly(*this, text);
     if (text != m_fittedText) fitFont();
 }
 
@@ -87,15 +87,9 @@ qreal Display::textRoom() const {
 void Display::flash() {
     setPalette(swapped(m_colours));
     m_flashTimer.start();
-    setAccessibleDescription(tr("Not possible"));
-    QAccessibleEvent alert(this, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
 }
 
-void Display::endFlash() {
-    setPalette(m_colours);
-    setAccessibleDescription(QString());
-}
+void Display::endFlash() { setPalette(m_colours); }
 
 void Display::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy) && !hasSelectedText()) {

@@ -30,8 +30,7 @@ public:
     // calls this once its event loop runs rather than while it is being built.
     void fitFont();
 
-    // Swaps the background and text colours for a moment and tells screen readers that the
-    // key was refused. A flash during a flash starts it over.
+    // Swaps the background and text colours for a moment. A flash during a flash starts it over.
     void flash();
 
 protected:

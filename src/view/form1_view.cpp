@@ -8,10 +8,13 @@
 #include <QSignalBlocker>
 
 #include "app/control_table.h"
+#include "view/accessible_factory.h"
 #include "view/accessible_names.h"
+#include "view/announcer.h"
 #include "view/display.h"
 #include "view/key_button.h"
 #include "view/normal_state_keeper.h"
+#include "view/spoken_text.h"
 #include "view/twips.h"
 #include "view/window_hints.h"
 
@@ -40,6 +43,7 @@ static_assert(shownRecords<TextBox>() == 1 && shownRecords<Label>() == 0);
 }  // namespace
 
 Form1View::Form1View(QWidget* parent) : QWidget(parent) {
+    installAccessibleInterfaces();
     setWindowTitle(QStringLiteral("Numbrel"));
     setFixedSize(twipsToPixels(Form1::clientArea, *this).size());
     // The window has one size, so the window manager offers no maximize button (X11 needs
@@ -59,6 +63,7 @@ Form1View::Form1View(QWidget* parent) : QWidget(parent) {
         tabStops.emplace_back(record.TabIndex, widget);
     });
     orderTabs(std::move(tabStops));
+    m_announcer = new Announcer(this);
     syncFromModel();
     // The display's font is sized and captions fitted once the event loop runs: measuring text
     // loads the font set, which would otherwise hold back the window's first appearance. Qt
@@ -134,11 +139,18 @@ void Form1View::typeIntoDisplay(const QKeyEvent& key) {
     finishEvent();
 }
 
+// A screen reader hears what the event did: "Not possible" for a refused key, else the
+// display's new text. A character typed into the display is already in it here, so only the
+// reader's own echo of the key speaks it.
 void Form1View::finishEvent() {
+    const QString before = m_display->text();
     syncFromModel();
     if (m_form.lastEventFaulted()) {
         QApplication::beep();
         m_display->flash();
+        m_announcer->announce(Display::tr("Not possible"));
+    } else if (m_display->text() != before && m_display->isVisible()) {
+        m_announcer->announce(spokenDisplayText(m_display->text()));
     }
 }
 

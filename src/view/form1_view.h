@@ -17,6 +17,7 @@ class QKeyEvent;
 
 namespace numbrel {
 
+class Announcer;
 class Display;
 class KeyButton;
 struct ControlRow;
@@ -51,6 +52,7 @@ private:
     Form1 m_form;
     TextBox* m_displayRecord = nullptr;
     Display* m_display = nullptr;
+    Announcer* m_announcer = nullptr;
     std::vector<std::pair<const CommandButton*, KeyButton*>> m_buttons;
 };
 

@@ -105,24 +105,24 @@ private slots:
         QCOMPARE(display(view)->toolTip(), u"15"_s);
     }
 
-    void refusedKeyIsDescribed_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("description");
-        QTest::newRow("en") << u"en"_s << u"Not possible"_s;
-        QTest::newRow("de") << u"de"_s << u"Nicht möglich"_s;
-    }
-    // Readers hear the refusal as the display's description while it flashes. (The alert event
-    // that goes with it needs a platform with accessibility, which the offscreen one is not.)
-    void refusedKeyIsDescribed() {
-        QFETCH(QString, language);
-        QFETCH(QString, description);
-        const Language translation(language);
+    // A reader reads the display by characters, words and lines from any offset, the end of
+    // the text included, and gets the whole text as one run of attributes.
+    void displayIsReadPieceByPiece() {
         Form1View view;
         QVERIFY(switchOn(view));
-        click(view, {u"Del"_s});
-        QCOMPARE(accessible(display(view))->text(QAccessible::Description), description);
-        QTRY_COMPARE_WITH_TIMEOUT(accessible(display(view))->text(QAccessible::Description),
-                                  QString(), 1000);
+        click(view, {u"4"_s, u"2"_s});
+        auto* text = accessible(display(view))->textInterface();
+        QVERIFY(text != nullptr);
+        int start = -1;
+        int end = -1;
+        QCOMPARE(text->textAtOffset(2, QAccessible::WordBoundary, &start, &end), u"42"_s);
+        QCOMPARE(text->textAtOffset(2, QAccessible::LineBoundary, &start, &end), u"42"_s);
+        QCOMPARE(text->textAtOffset(2, QAccessible::CharBoundary, &start, &end), QString());
+        QCOMPARE(text->textBeforeOffset(2, QAccessible::CharBoundary, &start, &end), u"2"_s);
+        QCOMPARE(text->textAfterOffset(0, QAccessible::CharBoundary, &start, &end), u"2"_s);
+        QCOMPARE(text->textBeforeOffset(1, QAccessible::WordBoundary, &start, &end), QString());
+        text->attributes(1, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(0, 2));
     }
 };
 
