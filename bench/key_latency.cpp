@@ -13,8 +13,10 @@
 #include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -27,14 +29,12 @@
 
 #include <xcb/xcb.h>
 
+#include "view/display.h"
 #include "view/form1_view.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-// The display's font sizes at a short text and at a text too long for any size.
-constexpr qreal kFullPointSize = 15.75;
-constexpr qreal kFloorPointSize = 6.5;
 using Milliseconds = std::chrono::duration<double, std::milli>;
 
 // The window, noting when each repaint has reached the X server.
@@ -103,7 +103,8 @@ public:
     Bench(TimedView& view, DeliveryClock& clock) : m_view(view), m_clock(clock) {}
 
     // Posts the events, runs the event loop until the repaint has reached the server, and
-    // returns the time since the timed event's delivery.
+    // returns the time since the timed event's delivery. Throws when no repaint follows the
+    // event within 2 s, since then there is nothing to time.
     double measure(QObject* target, QEvent::Type timed, const std::vector<QEvent*>& events) {
         m_clock.target = target;
         m_clock.type = timed;
@@ -116,6 +117,8 @@ public:
             QCoreApplication::processEvents(QEventLoop::AllEvents);
         }
         settle();
+        if (!m_clock.delivered || !m_view.flushed || *m_view.flushed <= *m_clock.delivered)
+            throw std::runtime_error("no repaint reached the X server within 2 s of an event");
         return Milliseconds(*m_view.flushed - *m_clock.delivered).count();
     }
 
@@ -127,10 +130,10 @@ public:
                         new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text)});
     }
 
-    double click(QPushButton* button) {
-        const QPointF centre = QRectF(button->rect()).center();
-        const QPointF global = button->mapToGlobal(centre);
-        return measure(button, QEvent::MouseButtonRelease,
+    double click(QPushButton& button) {
+        const QPointF centre = QRectF(button.rect()).center();
+        const QPointF global = button.mapToGlobal(centre);
+        return measure(&button, QEvent::MouseButtonRelease,
                        {new QMouseEvent(QEvent::MouseButtonPress, centre, global, Qt::LeftButton,
                                         Qt::LeftButton, Qt::NoModifier),
                         new QMouseEvent(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton,
@@ -151,11 +154,47 @@ private:
     DeliveryClock& m_clock;
 };
 
-QPushButton* key(QWidget& view, const QString& caption) {
+QPushButton& key(QWidget& view, const QString& caption) {
     for (auto* button : view.findChildren<QPushButton*>()) {
-        if (button->text() == caption) return button;
+        if (button->text() == caption) return *button;
     }
-    return nullptr;
+    throw std::runtime_error("the window has no key " + caption.toStdString());
+}
+
+int run(int rounds) {
+    TimedView view;
+    DeliveryClock clock;
+    qApp->installEventFilter(&clock);
+    view.show();
+    Bench bench(view, clock);
+    const auto shownBy = Clock::now() + std::chrono::milliseconds(500);
+    while (Clock::now() < shownBy) Bench::settle();
+    bench.click(key(view, QStringLiteral("ON")));
+    auto* display = view.findChild<numbrel::Display*>();
+    if (display == nullptr) throw std::runtime_error("the window has no display");
+
+    Samples cold;
+    Samples warm;
+    for (int round = 0; round < rounds; ++round) {
+        Samples& samples = round == 0 ? cold : warm;
+        for (int digit = 1; digit <= 40; ++digit) {
+            const double latency = bench.type(display, char('0' + digit % 10));
+            const qreal size = display->font().pointSizeF();
+            const char* kind = size == numbrel::Display::kFullPointSize ? "typed digit, full size"
+                               : size == numbrel::Display::kFloorPointSize
+                                   ? "typed digit, smallest size"
+                                   : "typed digit, font shrunk";
+            samples.byKind[kind].push_back(latency);
+        }
+        samples.byKind["click \"C\""].push_back(bench.click(key(view, QStringLiteral("C"))));
+        samples.byKind["click \"Del\", refused (flash)"].push_back(
+            bench.click(key(view, QStringLiteral("Del"))));
+        const auto flashOver = Clock::now() + std::chrono::milliseconds(400);
+        while (Clock::now() < flashOver) Bench::settle();
+    }
+    cold.print("first round (every font size new), milliseconds:");
+    warm.print("later rounds, milliseconds:");
+    return 0;
 }
 
 }  // namespace
@@ -170,36 +209,10 @@ int main(int argc, char* argv[]) {
     if (argc > 1)
         std::from_chars(argv[1], argv[1] + std::char_traits<char>::length(argv[1]), rounds);
     QApplication::setCursorFlashTime(0);  // no caret blinking between the measurements
-
-    TimedView view;
-    DeliveryClock clock;
-    app.installEventFilter(&clock);
-    view.show();
-    Bench bench(view, clock);
-    const auto shownBy = Clock::now() + std::chrono::milliseconds(500);
-    while (Clock::now() < shownBy) Bench::settle();
-    bench.click(key(view, QStringLiteral("ON")));
-    QWidget* display = view.findChild<QLineEdit*>();
-
-    Samples cold;
-    Samples warm;
-    for (int round = 0; round < rounds; ++round) {
-        Samples& samples = round == 0 ? cold : warm;
-        for (int digit = 1; digit <= 40; ++digit) {
-            const double latency = bench.type(display, char('0' + digit % 10));
-            const qreal size = display->font().pointSizeF();
-            const char* kind = size == kFullPointSize    ? "typed digit, full size"
-                               : size == kFloorPointSize ? "typed digit, smallest size"
-                                                         : "typed digit, font shrunk";
-            samples.byKind[kind].push_back(latency);
-        }
-        samples.byKind["click \"C\""].push_back(bench.click(key(view, QStringLiteral("C"))));
-        samples.byKind["click \"Del\", refused (flash)"].push_back(
-            bench.click(key(view, QStringLiteral("Del"))));
-        const auto flashOver = Clock::now() + std::chrono::milliseconds(400);
-        while (Clock::now() < flashOver) Bench::settle();
+    try {
+        return run(rounds);
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "numbrel_key_latency: %s\n", error.what());
+        return 1;
     }
-    cold.print("first round (every font size new), milliseconds:");
-    warm.print("later rounds, milliseconds:");
-    return 0;
 }

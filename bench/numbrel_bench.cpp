@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/button_bindings.h"
-#include "harness/event_script.h"
+#include "app/control_table.h"
+#include "event_script.h"
 #include "numeric/conversions.h"
 
 namespace numbrel {

@@ -1,5 +1,4 @@
-# Warning flags shared by every target of the project, linked PRIVATE so they never leak
-# into a consuming project.
+# Warning flags shared by every target of the project (through numbrel_build_flags).
 option(NUMBREL_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
 
 add_library(numbrel_warnings INTERFACE)

@@ -2,6 +2,7 @@
 // every event the form's invariants must hold.
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
@@ -9,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/button_bindings.h"
-#include "fuzz/require.h"
-#include "harness/event_script.h"
+#include "app/control_table.h"
+#include "event_script.h"
 #include "numeric/conversions.h"
+#include "require.h"
 
 namespace numbrel::fuzz {
 namespace {
@@ -28,7 +29,7 @@ struct RecordState {
 
 std::vector<RecordState> snapshot(const Form1& form) {
     std::vector<RecordState> states;
-    form.visitControls([&](const char*, const auto& record) {
+    visitControls(form, [&](const ControlRow&, const auto& record) {
         RecordState state{.visible = record.Visible};
         if constexpr (requires { record.Text; }) state.text = record.Text;
         if constexpr (requires { record.Caption; }) state.text = record.Caption;
@@ -38,11 +39,10 @@ std::vector<RecordState> snapshot(const Form1& form) {
     return states;
 }
 
-// Positions in the snapshot, in the order of the control table.
-constexpr std::size_t kDisplay = 33;  // Text1
-constexpr std::size_t kCounter = 43;  // Label1
-constexpr std::size_t kEquals = 13;   // Command14, as an index into buttonBindings
-constexpr std::size_t kPowerOn = 31;  // Command32
+// Positions in the snapshot, and of "=" among the buttons.
+constexpr std::size_t kDisplay = controlIndex(&Form1::Text1);
+constexpr std::size_t kCounter = controlIndex(&Form1::Label1);
+constexpr std::size_t kEquals = buttonIndex(&Form1::Command14);
 
 bool isWholeNumberText(std::string_view text) {
     return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
@@ -54,10 +54,13 @@ bool mentionsNonFinite(std::string_view text) {
     return lower.find("inf") != std::string::npos || lower.find("nan") != std::string::npos;
 }
 
-// Keys that write a computed number into the display.
+// Keys that write a computed number into the display: "=", "-/+" and the function keys.
 bool writesNumber(std::size_t button) {
-    const std::size_t number = button + 1;
-    return number == 14 || number == 17 || (number >= 20 && number <= 30 && number != 26);
+    constexpr std::array writers{&Form1::Command14, &Form1::Command17, &Form1::Command20,
+                                 &Form1::Command21, &Form1::Command22, &Form1::Command23,
+                                 &Form1::Command24, &Form1::Command25, &Form1::Command27,
+                                 &Form1::Command28, &Form1::Command29, &Form1::Command30};
+    return std::ranges::find(writers, buttonBindings[button].button) != writers.end();
 }
 
 void checkState(const Form1& form) {
@@ -74,9 +77,9 @@ void checkState(const Form1& form) {
     require(form.Command32.Visible, "\"ON\" is always shown");
     const bool on = !form.Command32.Enabled;
     require(form.Text1.Visible == on, "the display is shown exactly while switched on");
-    for (std::size_t i = 0; i < buttonBindings.size(); ++i) {
-        if (i == kPowerOn) continue;
-        const CommandButton& button = form.*buttonBindings[i].button;
+    for (const ButtonBinding& binding : buttonBindings) {
+        if (binding.button == &Form1::Command32) continue;
+        const CommandButton& button = form.*binding.button;
         require(button.Visible == on && button.Enabled, "the keys are shown exactly while on");
     }
 }

@@ -1,10 +1,10 @@
-#include "harness/event_script.h"
+#include "event_script.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 
-#include "app/button_bindings.h"
+#include "app/control_table.h"
 #include "numeric/text.h"
 
 namespace numbrel::harness {
@@ -40,25 +40,6 @@ const std::array<std::string, 24>& pasteSamples() {
         "-",
     };
     return samples;
-}
-
-// The character a UTF-16 code stands for, in UTF-8; a lone surrogate becomes U+FFFD, as it
-// does when the window converts it.
-std::string utf8(std::int16_t code) {
-    auto unit = static_cast<std::uint16_t>(code);
-    if (unit >= 0xD800 && unit <= 0xDFFF) unit = 0xFFFD;
-    std::string out;
-    if (unit < 0x80) {
-        out += static_cast<char>(unit);
-    } else if (unit < 0x800) {
-        out += static_cast<char>(0xC0 | (unit >> 6));
-        out += static_cast<char>(0x80 | (unit & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (unit >> 12));
-        out += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (unit & 0x3F));
-    }
-    return out;
 }
 
 void insertAtCaret(std::string& text, std::size_t caret, std::string_view inserted) {
@@ -109,11 +90,15 @@ bool EventScript::next(Event& event) {
 void apply(Form1& form, Event& event) {
     switch (event.kind) {
         case EventKind::Click:
-            (form.*buttonBindings[event.button].click)();
+            form.dispatch(buttonBindings[event.button].click);
             break;
         case EventKind::Type:
-            form.Text1_KeyPress(event.code);
-            if (event.code != 0) insertAtCaret(form.Text1.Text, event.caret, utf8(event.code));
+            form.dispatchKeyPress(event.code);
+            // The filter leaves nothing but an ASCII digit, one byte in UTF-8.
+            if (event.code != 0) {
+                insertAtCaret(form.Text1.Text, event.caret,
+                              std::string(1, static_cast<char>(event.code)));
+            }
             break;
         case EventKind::Paste:
             if (event.replace) {

@@ -65,6 +65,11 @@ int main(int argc, char* argv[]) {
 
     const auto start = Clock::now();
     const pid_t pid = fork();
+    if (pid < 0) {
+        std::perror("map_probe: fork");
+        XCloseDisplay(display);
+        return 2;
+    }
     if (pid == 0) {
         execvp(argv[1], argv + 1);
         _exit(127);

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the scripts in this folder: installing what is missing and building. Source it; it
 # sets NUMBREL_ROOT to the project folder.
 
@@ -10,10 +11,18 @@ NUMBREL_SCRIPT_ARGS=("$@")
 # written down once), with debhelper standing for its virtual debhelper-compat.
 build_depends() {
     awk '/^[^ #]/ { on = sub(/^Build-Depends:/, "") } on && !/^#/' "$NUMBREL_ROOT/debian/control" |
-        tr ',' '\n' | sed -e 's/[(<[].*//' -e 's/ //g' -e 's/^debhelper-compat$/debhelper/' |
+        tr ',' '
+' | sed -e 's/[(<[].*//' -e 's/ //g' -e 's/^debhelper-compat$/debhelper/' |
         grep -v '^$'
 }
 mapfile -t NUMBREL_BUILD_PACKAGES < <(echo build-essential; build_depends)
+# What the tests need beyond building: a virtual X server for the program's start on a display
+# that answers; Qt's Wayland plugin with a compositor (weston, run headless) for the window's
+# test as a Wayland client; and for the screen-reader test mouse and keys, a private D-Bus
+# session with the accessibility bus, and the AT-SPI client library for Python.
+# shellcheck disable=SC2034  # used by the scripts that source this file
+NUMBREL_TEST_PACKAGES=(xvfb qt6-wayland weston xdotool dbus-daemon at-spi2-core python3-gi
+                       gir1.2-atspi-2.0)
 
 # Installs what the script needs and is missing: the named Debian packages and, after the option
 # --locale NAME (e.g. de_DE.UTF-8), that locale. As root it installs everything itself; otherwise
@@ -67,7 +76,8 @@ locale_exists() {
 # Prints the commands as one line that runs them as root: with sudo where it is installed, else
 # with su (Debian installs sudo only when root has no password of its own).
 print_root_commands() {
-    local script="scripts/$(basename "$0")" line="" command
+    local script line="" command
+    script="scripts/$(basename "$0")"
     if command -v sudo >/dev/null; then
         for command in "$@"; do line+="${line:+ && }sudo $command"; done
     else

@@ -1,7 +1,9 @@
+# shellcheck shell=bash
 # Building and running the libFuzzer targets of fuzz/. Source it after common.sh.
 
 NUMBREL_FUZZ_BUILD="$NUMBREL_ROOT/build-fuzz"
 # libFuzzer comes with clang's run-time libraries.
+# shellcheck disable=SC2034  # used by the scripts that source this file
 NUMBREL_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # Builds every fuzz target with clang, instrumented, into build-fuzz.

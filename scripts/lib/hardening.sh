@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The hardening runs of scripts/test: the core's tests under the sanitizers and under a
 # comma-decimal locale. Source it after common.sh.
 

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Start-up measurement for scripts/startup-bench. Source it after common.sh.
 
 NUMBREL_STARTUP_BUILD="$NUMBREL_ROOT/build-startup"
@@ -10,20 +11,6 @@ build_startup_programs() {
             -DCMAKE_BUILD_TYPE=Release
     fi
     cmake --build "$NUMBREL_STARTUP_BUILD/probe"
-}
-
-# Starts Xvfb on a free display and exports DISPLAY; the server's process id is left in
-# NUMBREL_XVFB_PID for the caller to stop it.
-start_xvfb() {
-    local fifo
-    fifo="$(mktemp -u)"
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
-    NUMBREL_XVFB_PID=$!
-    local number
-    read -r number <"$fifo"
-    rm -f "$fifo"
-    export DISPLAY=":$number"
 }
 
 # Prints "median min max" of the numbers on standard input.

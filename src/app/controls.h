@@ -8,8 +8,6 @@
 
 namespace numbrel {
 
-enum class ControlKind { Button, TextBox, Label };
-
 // Position and size in twips (1/1440 inch), measured from the top-left corner of the window's
 // client area.
 struct Twips {
@@ -22,8 +20,6 @@ struct Twips {
 };
 
 struct CommandButton {
-    static constexpr ControlKind kind = ControlKind::Button;
-
     std::string Caption;
     Twips geometry;
     int TabIndex = 0;
@@ -32,17 +28,15 @@ struct CommandButton {
 };
 
 struct TextBox {
-    static constexpr ControlKind kind = ControlKind::TextBox;
-
     std::string Text;
     Twips geometry;
     int TabIndex = 0;
     bool Visible = false;
 };
 
+// The one label is the press counter. It has a type of its own, not a text box's, so that the
+// counter's rules (state/press_counter.h) take only the counter and every register is a TextBox.
 struct Label {
-    static constexpr ControlKind kind = ControlKind::Label;
-
     std::string Caption;
     Twips geometry;
     int TabIndex = 0;

@@ -22,7 +22,7 @@ Checked<double> roundTo(double value) {
 
 Checked<double> absoluteValue(double value) { return {std::fabs(value)}; }
 
-Checked<double> floorOf(double value) { return {integerPart(value)}; }
+Checked<double> floorOf(double value) { return {std::floor(value)}; }
 
 // The square goes through the general power, so a negative base is fine (the exponent is whole)
 // and a square beyond the double range is refused.

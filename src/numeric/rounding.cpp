@@ -53,6 +53,4 @@ double roundDecimal(double value, int places) {
     return rounded;
 }
 
-double integerPart(double value) { return std::floor(value); }
-
 }  // namespace numbrel

@@ -1,6 +1,6 @@
 #pragma once
 
-// Rounding a number to a number of decimal places, and its integer part.
+// Rounding a number to a number of decimal places.
 
 namespace numbrel {
 
@@ -10,8 +10,5 @@ namespace numbrel {
 // 2.5 -> 2 with no places. The decimal result is read back correctly rounded; no power of ten
 // is applied in floating point. A negative value that rounds to zero gives negative zero.
 double roundDecimal(double value, int places);
-
-// The largest whole number not above the value: 2.7 -> 2, -2.3 -> -3.
-double integerPart(double value);
 
 }  // namespace numbrel

@@ -2,15 +2,18 @@
 
 // What a screen reader speaks for each key. Most captions are symbols or abbreviations ("-/+",
 // "^x", "Sqr 2") that a reader would spell out or skip, so every such key gets a name in words;
-// digits and plain words are spoken as they are.
+// digits and plain words are spoken as they are. The names are in the user's language where
+// the program has a translation for it.
 
 #include <QString>
 #include <QStringView>
 
+#include "app/form1.h"
+
 namespace numbrel {
 
-// The spoken name of the key with this caption; the caption itself when it already reads well.
-QString accessibleNameForCaption(QStringView caption);
+// The spoken name of the key; its caption when that already reads well.
+QString accessibleNameOfKey(CommandButton Form1::*key, QStringView caption);
 
 // The spoken name of the display.
 QString displayAccessibleName();

@@ -3,10 +3,19 @@
 #include <cstdio>
 #include <string_view>
 
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include "view/qt_translations.h"
+
 namespace numbrel {
 namespace {
 
-constexpr std::string_view helpText =
+constexpr const char* kContext = "CommandLine";
+
+constexpr const char* kHelpText = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Usage: numbrel [QT-OPTION]...\n"
     "A small desktop calculator: one window with a power switch, a display and a keypad.\n"
     "\n"
@@ -14,43 +23,50 @@ constexpr std::string_view helpText =
     "  -v, --version  print the version and exit\n"
     "\n"
     "Qt's own options work too, for example: numbrel -platform xcb\n"
-    "The keys are described in the manual page: man numbrel\n";
+    "The keys are described in the manual page: man numbrel\n");
 
-constexpr std::string_view versionText =
-    "numbrel " NUMBREL_VERSION
-    "\n"
+constexpr const char* kLicenceText = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "License GPL-3.0-or-later: GNU General Public License, version 3 or later.\n"
     "This is free software: you are free to change and redistribute it.\n"
-    "There is NO WARRANTY, to the extent permitted by law.\n";
+    "There is NO WARRANTY, to the extent permitted by law.\n");
 
-void print(std::FILE* stream, std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stream);
+void print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
 }  // namespace
 
-std::optional<int> answerInformationOptions(int argc, char* argv[]) {
+std::optional<int> answerInformationOptions(int argc, char* argv[],
+                                            const Translations& translations) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h") {
-            print(stdout, helpText);
+            print(stdout, translations.text(kContext, kHelpText));
             return 0;
         }
         if (argument == "--version" || argument == "-v") {
-            print(stdout, versionText);
+            print(stdout, QStringLiteral("numbrel " NUMBREL_VERSION "\n") +
+                              translations.text(kContext, kLicenceText));
             return 0;
         }
     }
     return std::nullopt;
 }
 
-std::optional<int> rejectLeftoverArguments(int argc, char* argv[]) {
+std::optional<int> rejectLeftoverArguments(int argc, char* argv[],
+                                           const Translations& translations) {
     if (argc < 2) return std::nullopt;
-    const std::string_view argument = argv[1];
-    print(stderr, argument.starts_with('-') ? "numbrel: unknown option '"
-                                            : "numbrel: unexpected argument '");
-    print(stderr, argument);
-    print(stderr, "'\nTry 'numbrel --help' for more information.\n");
+    const QString argument = QString::fromLocal8Bit(argv[1]);
+    const char* error = argument.startsWith(u'-')
+                            ? QT_TRANSLATE_NOOP("CommandLine", "unknown option '%1'")
+                            : QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'");
+    const char* hint =
+        QT_TRANSLATE_NOOP("CommandLine", "Try 'numbrel --help' for more information.");
+    print(stderr, QStringLiteral("numbrel: %1\n%2\n")
+                      .arg(translations.text(kContext, error).arg(argument),
+                           translations.text(kContext, hint)));
     return 2;
 }
 

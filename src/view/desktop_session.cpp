@@ -5,8 +5,12 @@
 #include <string>
 #include <vector>
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+
+#include "view/qt_translations.h"
+#include "view/session_probe.h"
 
 namespace numbrel {
 namespace {
@@ -21,23 +25,70 @@ struct HeldMessage {
 std::vector<HeldMessage> heldMessages;
 QtMessageHandler previousHandler = nullptr;
 
-void holdOrGiveUp(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
-        // Qt found no platform plugin that could show a window. Its own advice (reinstalling)
-        // is wrong here, and abort() would leave a core dump; the program has done nothing yet,
-        // so it may end at once.
-        std::fputs(
-            "numbrel: Numbrel needs a desktop session (X11 or Wayland) to show its "
-            "window, and none could be reached.\n",
-            stderr);
-        std::_Exit(1);
+constexpr const char* kNotSet = QT_TRANSLATE_NOOP(
+    "DesktopSession",
+    "Numbrel needs a desktop session (X11 or Wayland) to show its window, and neither DISPLAY "
+    "nor WAYLAND_DISPLAY is set.");
+constexpr const char* kUnreachable = QT_TRANSLATE_NOOP(
+    "DesktopSession",
+    "Numbrel needs a desktop session (X11 or Wayland) to show its window, and none could be "
+    "reached.");
+constexpr const char* kQtFailed =
+    QT_TRANSLATE_NOOP("DesktopSession", "Qt could not show a window on this desktop session:");
+
+// The lines that say why the program ends, in the user's language, made before Qt starts.
+struct GiveUpLines {
+    QByteArray notSet;
+    QByteArray unreachable;
+    QByteArray qtFailed;
+};
+GiveUpLines giveUpLines;
+
+QByteArray programLine(const Translations& translations, const char* text) {
+    return QByteArrayLiteral("numbrel: ") + translations.text("DesktopSession", text).toUtf8() +
+           '\n';
+}
+
+void forwardHeldMessages() {
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage& message : heldMessages) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
+        qt_message_output(message.type, context, message.text);
     }
-    heldMessages.push_back({type, context.category ? context.category : "", text});
+    heldMessages.clear();
+}
+
+// Qt gives up when no platform plugin could show a window. Without a desktop session its
+// messages and advice (reinstalling) miss the point: one line says what is needed. With a
+// session that answers, the reason is Qt's own, so a line saying so comes before Qt's messages.
+// abort() would leave a core dump; the program has done nothing yet, so it may end at once.
+void holdOrGiveUp(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({type, context.category ? context.category : "", text});
+        return;
+    }
+    switch (probeDesktopSession()) {
+    case DesktopSession::NotSet:
+        std::fputs(giveUpLines.notSet.constData(), stderr);
+        break;
+    case DesktopSession::Unreachable:
+        std::fputs(giveUpLines.unreachable.constData(), stderr);
+        break;
+    case DesktopSession::Answers:
+        std::fputs(giveUpLines.qtFailed.constData(), stderr);
+        std::fflush(stderr);
+        forwardHeldMessages();
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        break;
+    }
+    std::_Exit(1);
 }
 
 }  // namespace
 
-DesktopSessionCheck::DesktopSessionCheck() {
+DesktopSessionCheck::DesktopSessionCheck(const Translations& translations) {
+    giveUpLines = {programLine(translations, kNotSet), programLine(translations, kUnreachable),
+                   programLine(translations, kQtFailed)};
     previousHandler = qInstallMessageHandler(holdOrGiveUp);
 }
 
@@ -46,12 +97,7 @@ DesktopSessionCheck::~DesktopSessionCheck() { passed(); }
 void DesktopSessionCheck::passed() {
     if (!m_active) return;
     m_active = false;
-    qInstallMessageHandler(previousHandler);
-    for (const HeldMessage& message : heldMessages) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
-        qt_message_output(message.type, context, message.text);
-    }
-    heldMessages.clear();
+    forwardHeldMessages();
 }
 
 }  // namespace numbrel

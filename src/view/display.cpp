@@ -3,21 +3,21 @@
 #include <chrono>
 #include <limits>
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "view/display_accessible.h"
+#include "view/focus_ring.h"
 #include "view/font_fitting.h"
 
 namespace numbrel {
 namespace {
 
-constexpr qreal kFullPointSize = 15.75;
-// At 96 dpi a digit of 6.5 pt is 6 pixels tall.
-constexpr qreal kFloorPointSize = 6.5;
 constexpr auto kFlashDuration = std::chrono::milliseconds(330);
 // The line edit keeps this many pixels free on each side of its text, and the caret takes
 // one more after the last character.
@@ -30,7 +30,7 @@ QFont fullSizeFont() {
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Tahoma"),
                       QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(kFullPointSize);
+    font.setPointSizeF(Display::kFullPointSize);
     font.setWeight(QFont::Normal);
     return font;
 }
@@ -40,6 +40,16 @@ QPalette swapped(QPalette palette) {
     palette.setColor(QPalette::Base, palette.color(QPalette::Text));
     palette.setColor(QPalette::Text, background);
     return palette;
+}
+
+// The menu's "Copy", in any language: the action that shows the copy shortcut.
+QAction* copyAction(const QMenu& menu) {
+    const QString shortcut =
+        u'\t' + QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
+    for (QAction* action : menu.actions()) {
+        if (action->text().endsWith(shortcut)) return action;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -56,7 +66,7 @@ Display::Display(QWidget* parent) : QLineEdit(parent) {
 }
 
 void Display::showText(const QString& text) {
-    if (this->text() != text) setText(text);
+    if (this->text() != text) setTextQuietly(*this, text);
     if (text != m_fittedText) fitFont();
 }
 
@@ -77,22 +87,47 @@ qreal Display::textRoom() const {
 void Display::flash() {
     setPalette(swapped(m_colours));
     m_flashTimer.start();
-    setAccessibleDescription(tr("Not possible"));
-    QAccessibleEvent alert(this, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
 }
 
-void Display::endFlash() {
-    setPalette(m_colours);
-    setAccessibleDescription(QString());
-}
+void Display::endFlash() { setPalette(m_colours); }
 
 void Display::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy) && !hasSelectedText()) {
-        QGuiApplication::clipboard()->setText(text());
+        copyWhole();
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+// Some styles mark a focused line edit by its caret alone; a two-pixel ring along the edge, in a
+// colour that stands out from the display and from the window around it, shows the focus as the
+// keys show theirs.
+void Display::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    const QColor ring = focusRingColour(
+        colours, {colours.color(QPalette::Base), colours.color(QPalette::Window)});
+    painter.setPen(QPen(ring, 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+// The line edit's own menu, whose "Copy" copies the whole display when nothing is selected.
+void Display::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (QAction* copy = copyAction(*menu); copy != nullptr && !hasSelectedText()) {
+        copy->setEnabled(!text().isEmpty());
+        disconnect(copy, &QAction::triggered, nullptr, nullptr);
+        connect(copy, &QAction::triggered, this, &Display::copyWhole);
+    }
+    menu->popup(event->globalPos());
+}
+
+// An empty display leaves the clipboard as it was.
+void Display::copyWhole() const {
+    if (!text().isEmpty()) QGuiApplication::clipboard()->setText(text());
 }
 
 }  // namespace numbrel

@@ -2,8 +2,8 @@
 
 // The calculator's display: a line edit in green on black that shows its whole number. A text
 // wider than the display at its 15.75 pt font is drawn in a narrower face or a smaller size,
-// just small enough; a refused key makes the display flash; Ctrl+C with nothing selected
-// copies the whole display.
+// just small enough; a refused key makes the display flash; Ctrl+C, and "Copy" in its context
+// menu, with nothing selected copy the whole display.
 
 #include <QLineEdit>
 #include <QPalette>
@@ -15,6 +15,11 @@ class Display : public QLineEdit {
     Q_OBJECT
 
 public:
+    // The font size of a text that fits, and the smallest size a long text shrinks to (at 96 dpi
+    // a digit of 6.5 pt is 6 pixels tall).
+    static constexpr qreal kFullPointSize = 15.75;
+    static constexpr qreal kFloorPointSize = 6.5;
+
     explicit Display(QWidget* parent);
 
     // Shows the text and sizes the font for it. The caret goes to the end of a new text, so the
@@ -25,16 +30,18 @@ public:
     // calls this once its event loop runs rather than while it is being built.
     void fitFont();
 
-    // Swaps the background and text colours for a moment and tells screen readers that the
-    // key was refused. A flash during a flash starts it over.
+    // Swaps the background and text colours for a moment. A flash during a flash starts it over.
     void flash();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     qreal textRoom() const;
     void endFlash();
+    void copyWhole() const;
 
     QPalette m_colours;
     QTimer m_flashTimer;

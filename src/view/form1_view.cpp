@@ -7,17 +7,19 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
-#include "app/button_bindings.h"
+#include "app/control_table.h"
+#include "view/accessible_factory.h"
 #include "view/accessible_names.h"
+#include "view/announcer.h"
 #include "view/display.h"
 #include "view/key_button.h"
+#include "view/normal_state_keeper.h"
+#include "view/spoken_text.h"
 #include "view/twips.h"
 #include "view/window_hints.h"
 
 namespace numbrel {
 namespace {
-
-constexpr Twips kClientArea{0, 0, 6675, 3510};
 
 // A key press that types a character. Keys without one (arrows, Home, Shift), Delete, Tab and
 // Ctrl/Alt/Meta chords are the text box's own editing and focus keys and bypass the key filter.
@@ -27,30 +29,47 @@ bool isTypedCharacter(const QKeyEvent& key) {
            key.key() != Qt::Key_Backtab && key.key() != Qt::Key_Delete;
 }
 
+// The window draws the buttons the table can show and one display; it has no widget for a
+// label, nor a second display.
+template <class Record>
+constexpr std::size_t shownRecords() {
+    return static_cast<std::size_t>(std::ranges::count_if(controlTable, [](const ControlRow& row) {
+        return row.appearance != Appearance::Never &&
+               std::holds_alternative<Record Form1::*>(row.record);
+    }));
+}
+static_assert(shownRecords<TextBox>() == 1 && shownRecords<Label>() == 0);
+
 }  // namespace
 
 Form1View::Form1View(QWidget* parent) : QWidget(parent) {
+    installAccessibleInterfaces();
     setWindowTitle(QStringLiteral("Numbrel"));
-    setFixedSize(twipsToPixels(kClientArea, *this).size());
+    setFixedSize(twipsToPixels(Form1::clientArea, *this).size());
     // The window has one size, so the window manager offers no maximize button (X11 needs
-    // more: see showEvent).
+    // more: see showEvent), and a maximize that comes anyway is undone.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    keepInNormalState(*this);
 
     std::vector<std::pair<int, QWidget*>> tabStops;
-    m_form.visitControls([&](const char* name, const auto& record) {
-        QWidget* widget = createWidget(record);
+    visitControls(m_form, [&](const ControlRow& row, auto& record) {
+        if (row.appearance == Appearance::Never) return;
+        QWidget* widget = createWidget(row, record);
         if (widget == nullptr) return;
-        widget->setObjectName(QString::fromStdString(name));
+        widget->setObjectName(QString::fromLatin1(row.name));
         widget->setGeometry(twipsToPixels(record.geometry, *this));
         tabStops.emplace_back(record.TabIndex, widget);
     });
     orderTabs(std::move(tabStops));
+    m_announcer = new Announcer(this);
     syncFromModel();
     // The display's font is sized and captions fitted once the event loop runs: measuring text
     // loads the font set, which would otherwise hold back the window's first appearance. Qt
     // itself loads fonts only when it first paints.
+    // The analyzer loses track of the queued call, which Qt deletes once it has run.
+    // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
     QMetaObject::invokeMethod(this, &Form1View::applyFonts, Qt::QueuedConnection);
 }
 
@@ -65,31 +84,24 @@ void Form1View::applyFonts() {
     for (const auto& entry : m_buttons) entry.second->fitCaption();
 }
 
-QWidget* Form1View::createWidget(const CommandButton& record) {
-    const auto binding = std::ranges::find(
-        buttonBindings, &record, [this](const ButtonBinding& b) { return &(m_form.*b.button); });
-    Q_ASSERT(binding != buttonBindings.end());
-
+QWidget* Form1View::createWidget(const ControlRow& row, const CommandButton& record) {
     auto* button = new KeyButton(QString::fromStdString(record.Caption), this);
-    button->setAccessibleName(accessibleNameForCaption(button->text()));
-    connect(button, &QPushButton::clicked, this,
-            [this, handler = binding->click] { click(handler); });
+    button->setAccessibleName(
+        accessibleNameOfKey(std::get<CommandButton Form1::*>(row.record), button->text()));
+    connect(button, &QPushButton::clicked, this, [this, handler = row.click] { click(handler); });
     m_buttons.emplace_back(&record, button);
     return button;
 }
 
-QWidget* Form1View::createWidget(const TextBox& record) {
-    return &record == &m_form.Text1 ? createDisplay() : nullptr;
-}
-
-Display* Form1View::createDisplay() {
+QWidget* Form1View::createWidget(const ControlRow&, TextBox& record) {
+    m_displayRecord = &record;
     m_display = new Display(this);
     m_display->setAccessibleName(displayAccessibleName());
     // An input method would compose text past the key filter; every character must go through it.
     m_display->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_display->installEventFilter(this);
     connect(m_display, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_form.Text1.Text = text.toStdString();
+        m_displayRecord->Text = text.toStdString();
         syncFromModel();
     });
     return m_display;
@@ -114,7 +126,7 @@ bool Form1View::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1View::click(void (Form1::*handler)()) {
-    (m_form.*handler)();
+    m_form.dispatch(handler);
     finishEvent();
 }
 
@@ -122,16 +134,23 @@ void Form1View::click(void (Form1::*handler)()) {
 // left (at the caret, over a selection), or nothing when the filter set it to 0.
 void Form1View::typeIntoDisplay(const QKeyEvent& key) {
     auto code = static_cast<std::int16_t>(key.text().front().unicode());
-    m_form.Text1_KeyPress(code);
+    m_form.dispatchKeyPress(code);
     if (code != 0) m_display->insert(QString(QChar(static_cast<char16_t>(code))));
     finishEvent();
 }
 
+// A screen reader hears what the event did: "Not possible" for a refused key, else the
+// display's new text. A character typed into the display is already in it here, so only the
+// reader's own echo of the key speaks it.
 void Form1View::finishEvent() {
+    const QString before = m_display->text();
     syncFromModel();
     if (m_form.lastEventFaulted()) {
         QApplication::beep();
         m_display->flash();
+        m_announcer->announce(Display::tr("Not possible"));
+    } else if (m_display->text() != before && m_display->isVisible()) {
+        m_announcer->announce(spokenDisplayText(m_display->text()));
     }
 }
 
@@ -140,14 +159,14 @@ void Form1View::finishEvent() {
 // the control with the focus hides, the focus goes to the first control the Tab order reaches.
 void Form1View::syncFromModel() {
     const QSignalBlocker blocker(m_display);
-    m_display->showText(QString::fromStdString(m_form.Text1.Text));
-    const bool displayAppears = m_form.Text1.Visible && m_display->isHidden();
+    m_display->showText(QString::fromStdString(m_displayRecord->Text));
+    const bool displayAppears = m_displayRecord->Visible && m_display->isHidden();
     // Hiding or greying the focused control would make Qt pass the focus on, key by key, through
     // keys that are about to hide as well.
     const bool focusLost = recordsHideTheFocus();
     if (focusLost) focusWidget()->clearFocus();
 
-    m_display->setVisible(m_form.Text1.Visible);
+    m_display->setVisible(m_displayRecord->Visible);
     for (const auto& [record, button] : m_buttons) {
         button->setVisible(record->Visible);
         button->setEnabled(record->Enabled);
@@ -162,7 +181,7 @@ void Form1View::syncFromModel() {
 bool Form1View::recordsHideTheFocus() const {
     const QWidget* focus = focusWidget();
     if (focus == nullptr) return false;
-    if (focus == m_display) return !m_form.Text1.Visible;
+    if (focus == m_display) return !m_displayRecord->Visible;
     const auto holder = std::ranges::find(m_buttons, focus, [](const auto& entry) {
         return static_cast<const QWidget*>(entry.second);
     });

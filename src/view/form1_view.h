@@ -2,9 +2,9 @@
 
 // The window the user sees: one widget for each record of Form1 that can ever be shown, placed
 // by its twips. Clicks go to the button's handler, typed characters to the display's key filter
-// and the user's edits of the display to Text1; after every event the records are mirrored back.
-// The keyboard focus stays where the user put it: keys take it by Tab only, and the display
-// takes it when it appears. The view holds no calculator logic of its own.
+// and the user's edits of the display to its record; after every event the records are
+// mirrored back. The keyboard focus stays where the user put it: keys take it by Tab only, and
+// the display takes it when it appears. The view holds no calculator logic of its own.
 
 #include <utility>
 #include <vector>
@@ -17,8 +17,10 @@ class QKeyEvent;
 
 namespace numbrel {
 
+class Announcer;
 class Display;
 class KeyButton;
+struct ControlRow;
 
 class Form1View : public QWidget {
     Q_OBJECT
@@ -33,12 +35,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Only the buttons and the display get widgets; the registers and the press counter are
-    // never shown.
-    QWidget* createWidget(const CommandButton& record);
-    QWidget* createWidget(const TextBox& record);
-    QWidget* createWidget(const Label&) { return nullptr; }
-    Display* createDisplay();
+    // One widget for each record the control table can show: a key for a button, the display
+    // for the text box. No label is ever shown.
+    QWidget* createWidget(const ControlRow& row, const CommandButton& record);
+    QWidget* createWidget(const ControlRow& row, TextBox& record);
+    static QWidget* createWidget(const ControlRow&, const Label&) { return nullptr; }
     void orderTabs(std::vector<std::pair<int, QWidget*>> tabStops);
     void applyFonts();
 
@@ -49,7 +50,9 @@ private:
     bool recordsHideTheFocus() const;
 
     Form1 m_form;
+    TextBox* m_displayRecord = nullptr;
     Display* m_display = nullptr;
+    Announcer* m_announcer = nullptr;
     std::vector<std::pair<const CommandButton*, KeyButton*>> m_buttons;
 };
 

@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include "view/focus_ring.h"
 #include "view/font_fitting.h"
 
 namespace numbrel {
@@ -39,13 +40,13 @@ void KeyButton::focusInEvent(QFocusEvent* event) {
     QPushButton::focusInEvent(event);
 }
 
-// The style's ring is one pixel of the highlight colour along the key's edge; a second one just
-// inside it makes the focus easy to find.
+// The style's ring is one pixel along the key's edge; a second one just inside it, in a colour
+// that stands out from the key's face, makes the focus easy to find.
 void KeyButton::paintEvent(QPaintEvent* event) {
     QPushButton::paintEvent(event);
     if (!hasFocus()) return;
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Highlight));
+    painter.setPen(focusRingColour(palette(), {palette().color(QPalette::Button)}));
     painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 1.5, 1.5);
 }
 

@@ -7,20 +7,26 @@
 #include "view/qt_translations.h"
 
 int main(int argc, char* argv[]) {
-    if (const auto status = numbrel::answerInformationOptions(argc, argv)) return *status;
+    numbrel::Translations translations;
+    if (const auto status = numbrel::answerInformationOptions(argc, argv, translations)) {
+        return *status;
+    }
 
-    numbrel::DesktopSessionCheck sessionCheck;
+    numbrel::DesktopSessionCheck sessionCheck(translations);
     QApplication app(argc, argv);  // takes Qt's own options out of argv
     sessionCheck.passed();
-    if (const auto status = numbrel::rejectLeftoverArguments(argc, argv)) return *status;
+    translations.install();
+    if (const auto status = numbrel::rejectLeftoverArguments(argc, argv, translations)) {
+        return *status;
+    }
 
     QApplication::setApplicationName(QStringLiteral("Numbrel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.numbrel.Numbrel"));
-    numbrel::installQtTranslations(app);
 
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/numbrel-32.png"));
-    icon.addFile(QStringLiteral(":/icons/numbrel-16.png"));
+    for (const int size : {128, 64, 48, 32, 16}) {
+        icon.addFile(QStringLiteral(":/icons/numbrel-%1.png").arg(size), QSize(size, size));
+    }
     QApplication::setWindowIcon(icon);
 
     numbrel::Form1View window;

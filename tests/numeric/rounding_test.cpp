@@ -7,8 +7,6 @@
 #include <vector>
 
 #include "numeric/conversions.h"
-#include "numeric/operations.h"
-#include "numeric/text.h"
 
 namespace numbrel {
 namespace {
@@ -46,38 +44,6 @@ TEST(RoundDecimal, RoundsHalfToEvenOnTheShortestDecimal) {
         EXPECT_EQ(numberText(roundDecimal(row.value, row.places)), row.text);
     }
     EXPECT_TRUE(std::signbit(roundDecimal(-0.0000000001, 9)));  // written '0' all the same
-}
-
-TEST(IntegerPart, IsTheFloor) {
-    EXPECT_EQ(integerPart(2.7), 2);
-    EXPECT_EQ(integerPart(-2.3), -3);
-    EXPECT_EQ(integerPart(-2.5), -3);
-}
-
-TEST(Operations, ReportWhatIsNotAFiniteNumber) {
-    EXPECT_EQ(add(1e308, 1e308).fault, Fault::Overflow);
-    EXPECT_EQ(subtract(-1e308, 1e308).fault, Fault::Overflow);
-    EXPECT_EQ(multiply(1e200, 1e200).fault, Fault::Overflow);
-    EXPECT_EQ(power(-8, 0.5).fault, Fault::Invalid);
-    EXPECT_EQ(power(10, 400).fault, Fault::Overflow);
-    EXPECT_EQ(power(0, -1).fault, Fault::Overflow);
-    EXPECT_EQ(power(-3, 2).value, 9);
-    EXPECT_EQ(power(2, 0).value, 1);
-    EXPECT_EQ(squareRoot(-1).fault, Fault::Invalid);
-    EXPECT_EQ(divideWhole(7, 0).fault, Fault::Invalid);
-    EXPECT_EQ(divideWhole(-2147483647 - 1, -1).fault, Fault::Overflow);
-    EXPECT_EQ(divideWhole(-7, 2).value, -3);
-}
-
-TEST(LeftPart, CountsCharactersNotBytes) {
-    EXPECT_EQ(characterCount("12\xC3\xA9"), 3);            // 'é' is one character
-    EXPECT_EQ(leftPart("12\xE2\x82\xAC", 2).value, "12");  // '€' goes whole
-    EXPECT_EQ(leftPart("5", 0).value, "");
-    EXPECT_EQ(leftPart("abc", 9).value, "abc");
-    EXPECT_EQ(leftPart("", -1).fault, Fault::Invalid);
-    // Bytes that begin no well-formed sequence count one by one, so any text can shrink.
-    EXPECT_EQ(characterCount("\x80\xC3"), 2);
-    EXPECT_EQ(leftPart("1\xE2\x82", 2).value, "1\xE2");
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ done
 [[ "$(dpkg-deb -f "$deb" Section)" == utils ]] || fail "section is not utils"
 depends="$(dpkg-deb -f "$deb" Depends)"
 for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2 fonts-liberation; do
-    [[ ",$depends," =~ [\ ,]$package[\ ,\(] ]] || fail "Depends lacks $package: $depends"
+    [[ ",$depends," =~ [\ ,]${package}[\ ,\(] ]] || fail "Depends lacks $package: $depends"
 done
 validate '^[EWIPX]: ' lintian --display-info --pedantic --display-experimental "$changes"
 echo "package OK: $(basename "$deb"), Depends: $depends"

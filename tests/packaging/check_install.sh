@@ -20,4 +20,7 @@ validate '^[EWI]: ' appstreamcli validate --no-net "$metainfo"
 validate '^[EWI]: ' appstreamcli validate-tree --no-net "$SCRATCH"
 grep -q "<release version=\"$version\"" "$metainfo" ||
     fail "the metainfo has no release entry for version $version"
+# The installed program finds its translations from where it is.
+LANG=de_DE.UTF-8 LANGUAGE= LC_ALL= "$prefix/bin/numbrel" --help | grep -q '^Aufruf: numbrel' ||
+    fail "the installed program does not find its German translation"
 echo "install tree OK"

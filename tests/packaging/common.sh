@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the packaging checks. Source it; it sets HERE to this folder and makes SCRATCH, a
 # folder removed when the script exits.
 set -euo pipefail

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/form1.h"
+#include "app/control_table.h"
 
 namespace numbrel {
 namespace {
@@ -8,8 +8,9 @@ namespace {
 // Checks the two power states: every key but "ON" and the display follow `on`, "ON" is greyed
 // while on, and the hidden records never show.
 void expectPowerState(const Form1& form, bool on) {
-    form.visitControls([&](std::string_view name, const auto& control) {
-        SCOPED_TRACE(std::string(name));
+    visitControls(form, [&](const ControlRow& row, const auto& control) {
+        const std::string_view name = row.name;
+        SCOPED_TRACE(row.name);
         if (name == "Command32") {
             EXPECT_TRUE(control.Visible);
         } else if (name.starts_with("Command") || name == "Text1") {

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Starts the program with each kind of command line and checks the exit status and what it
-# prints: the information options and a start without a usable display need no window system.
+# prints: the information options and a start without a usable display need no window system;
+# a start on a display that answers but with a platform Qt cannot load needs Xvfb, and without
+# it the check ends as skipped (status 77).
 # Usage: check_command_line.sh PROGRAM VERSION
 set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
 program="$1"
 version="$2"
 scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
+trap 'rm -rf "$scratch"; stop_xvfb' EXIT
 out="$scratch/out"
 err="$scratch/err"
 
@@ -16,17 +19,18 @@ fail() {
 }
 
 # Runs the program with the given environment changes and arguments (separated by --) and
-# checks its exit status and the number of lines it wrote on standard error.
+# checks its exit status and the number of lines it wrote on standard error ('*': any number).
+# The program speaks English unless a change asks for another language.
 expect() {
     local status="$1" error_lines="$2" environment=() actual
     shift 2
     while [[ "$1" != -- ]]; do environment+=("$1"); shift; done
     shift
-    timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY "${environment[@]}" "$program" "$@" \
-        >"$out" 2>"$err"
+    timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
+        "${environment[@]}" "$program" "$@" >"$out" 2>"$err"
     actual=$?
     [[ $actual -eq $status ]] || fail "'$*' exited with $actual, not $status: $(cat "$err")"
-    [[ $(wc -l <"$err") -eq $error_lines ]] ||
+    [[ $error_lines == '*' || $(wc -l <"$err") -eq $error_lines ]] ||
         fail "'$*' wrote not $error_lines line(s) on standard error: $(cat "$err")"
 }
 
@@ -42,10 +46,37 @@ done
 # Qt's own options are taken by Qt; anything else is an error with a hint to --help.
 mkdir -m 700 "$scratch/runtime"
 expect 2 2 XDG_RUNTIME_DIR="$scratch/runtime" -- -platform offscreen --bogus
-grep -q -- "'--bogus'" "$err" && grep -q -- '--help' "$err" || fail "no error naming --bogus"
+if ! grep -q -- "'--bogus'" "$err" || ! grep -q -- '--help' "$err"; then
+    fail "no error naming --bogus"
+fi
 
 # No display at all, and a display without a server: one line and status 1, no abort.
 expect 1 1 --
 expect 1 1 DISPLAY=:97 --
 grep -q 'desktop session' "$err" || fail "the line does not say a desktop session is needed"
+# In German, from LANG or from LANGUAGE alone; English stays first where LANGUAGE puts it first.
+for language in LANG=de_DE.UTF-8 LANGUAGE=de; do
+    expect 0 0 "$language" -- --help
+    grep -q '^Aufruf: numbrel' "$out" || fail "$language --help printed $(cat "$out")"
+done
+expect 0 0 LANG=de_DE.UTF-8 LANGUAGE=en:de -- --help
+grep -q '^Usage: numbrel' "$out" || fail "LANGUAGE=en:de --help printed $(cat "$out")"
+expect 0 0 LANG=de_DE.UTF-8 -- --version
+grep -q '^Lizenz ' "$out" || fail "LANG=de_DE.UTF-8 --version printed $(cat "$out")"
+expect 2 2 LANG=de_DE.UTF-8 XDG_RUNTIME_DIR="$scratch/runtime" -- -platform offscreen --bogus
+grep -q 'unbekannte Option „--bogus“' "$err" || fail "the German error reads $(cat "$err")"
+expect 1 1 LANG=de_DE.UTF-8 --
+grep -q 'Desktop-Sitzung' "$err" || fail "the German start-up error reads $(cat "$err")"
+
+# A display that answers, and a platform plugin Qt cannot find: a line saying that Qt failed,
+# then Qt's own reason.
+if ! command -v Xvfb >/dev/null; then
+    echo "SKIP: Xvfb is not installed, so a start on a display that answers was not checked"
+    exit 77
+fi
+start_xvfb 640x480x24 || fail "Xvfb did not start"
+expect 1 '*' DISPLAY="$DISPLAY" QT_QPA_PLATFORM=bogus --
+[[ "$(head -n 1 "$err")" == "numbrel: Qt could not show a window on this desktop session:" ]] ||
+    fail "the first line does not say that Qt failed: $(cat "$err")"
+grep -q 'platform plugin "bogus"' "$err" || fail "Qt's reason is missing: $(cat "$err")"
 echo "command line OK"

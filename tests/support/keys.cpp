@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "app/button_bindings.h"
+#include "app/control_table.h"
 
 namespace numbrel::testing {
 
 void press(Form1& form, std::string_view caption) {
     for (const ButtonBinding& binding : buttonBindings) {
         if ((form.*binding.button).Caption == caption) {
-            (form.*binding.click)();
+            form.dispatch(binding.click);
             return;
         }
     }

@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QMenu>
 
+#include "app/control_table.h"
+#include "view/focus_ring.h"
 #include "view_helpers.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,8 +25,8 @@ private:
     // The display and the keys in Tab order.
     static QList<QWidget*> tabStops(Form1View& view) {
         std::vector<std::pair<int, QWidget*>> stops;
-        view.form().visitControls([&](const char* name, const auto& record) {
-            if (auto* widget = view.findChild<QWidget*>(QString::fromLatin1(name))) {
+        visitControls(view.form(), [&](const numbrel::ControlRow& row, const auto& record) {
+            if (auto* widget = view.findChild<QWidget*>(QString::fromLatin1(row.name))) {
                 stops.emplace_back(record.TabIndex, widget);
             }
         });
@@ -44,17 +47,20 @@ private:
         return from;
     }
 
-    // Every shown widget mirrors its record.
-    static void checkMirrorsRecords(Form1View& view) {
-        QCOMPARE(display(view)->text(), shownInRecord(view));
-        view.form().visitControls([&](const char* name, const auto& record) {
-            auto* widget = view.findChild<QWidget*>(QString::fromLatin1(name));
+    // The controls whose widget does not mirror the record; empty when all do.
+    static QString mismatchedRecords(Form1View& view) {
+        QString mismatched;
+        if (display(view)->text() != shownInRecord(view)) mismatched += u"text of Text1 "_s;
+        visitControls(view.form(), [&](const numbrel::ControlRow& row, const auto& record) {
+            auto* widget = view.findChild<QWidget*>(QString::fromLatin1(row.name));
             if (widget == nullptr) return;
-            QVERIFY2(widget->isVisible() == record.Visible, name);
+            bool mirrors = widget->isVisible() == record.Visible;
             if constexpr (requires { record.Enabled; }) {
-                QVERIFY2(widget->isEnabled() == record.Enabled, name);
+                mirrors = mirrors && widget->isEnabled() == record.Enabled;
             }
+            if (!mirrors) mismatched += QString::fromLatin1(row.name) + u' ';
         });
+        return mismatched;
     }
 
 private slots:
@@ -73,7 +79,7 @@ private slots:
 
     void onShowsTheKeypadAndGreysItself() {
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         QVERIFY(display(view)->isVisible());
         for (auto* button : view.findChildren<QPushButton*>()) {
             QVERIFY2(button->isVisible(), qPrintable(button->text()));
@@ -86,7 +92,7 @@ private slots:
 
     void typedDigitsPassTheKeyFilterAndOthersDoNot() {
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         QTest::keyClick(display(view), Qt::Key_4);
         for (auto refused : {Qt::Key_Period, Qt::Key_Minus, Qt::Key_A, Qt::Key_Backspace}) {
             QTest::keyClick(display(view), refused);
@@ -98,7 +104,7 @@ private slots:
     // The display's own editing bypasses the filter, and its result still reaches Text1.
     void ownEditingReachesTheRecord() {
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         QTest::keyClicks(display(view), u"123"_s);
         QTest::keyClick(display(view), Qt::Key_Left);
         QTest::keyClick(display(view), Qt::Key_Delete);
@@ -123,7 +129,7 @@ private slots:
         QFETCH(QStringList, keys);
         QFETCH(QString, shown);
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         click(view, keys);
         QCOMPARE(display(view)->text(), shown);
         QVERIFY(showsWhole(*display(view)));
@@ -133,7 +139,7 @@ private slots:
     // The text stays; the colours swap for about a third of a second.
     void refusedKeyFlashesTheDisplay() {
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         click(view, {u"5"_s, u"/"_s, u"0"_s, u"="_s});
         QCOMPARE(display(view)->text(), u"0"_s);
         QCOMPARE(display(view)->palette().color(QPalette::Base), QColor(0, 255, 0));
@@ -142,20 +148,42 @@ private slots:
         QCOMPARE(display(view)->palette().color(QPalette::Text), QColor(0, 255, 0));
     }
 
+    // Ctrl+C and the context menu's "Copy" agree: the selection, or else the whole display.
+    void copyWithNothingSelectedTakesTheWholeDisplay_data() {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("Ctrl+C") << false;
+        QTest::newRow("menu") << true;
+    }
     void copyWithNothingSelectedTakesTheWholeDisplay() {
+        QFETCH(bool, byMenu);
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
+        auto copy = [&] {
+            if (!byMenu) return QTest::keyClick(display(view), Qt::Key_C, Qt::ControlModifier);
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+            QApplication::sendEvent(display(view), &event);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            QAction* action = nullptr;
+            for (QAction* item : menu->actions()) {
+                if (item->text().startsWith(u"&Copy"_s)) action = item;
+            }
+            QVERIFY(action != nullptr && action->isEnabled());
+            action->trigger();
+            menu->close();
+        };
+        QGuiApplication::clipboard()->setText(u"kept"_s);
         click(view, {u"1"_s, u"2"_s, u"3"_s});
-        QTest::keyClick(display(view), Qt::Key_C, Qt::ControlModifier);
+        copy();
         QCOMPARE(QGuiApplication::clipboard()->text(), u"123"_s);
         display(view)->setSelection(1, 1);
-        QTest::keyClick(display(view), Qt::Key_C, Qt::ControlModifier);
+        copy();
         QCOMPARE(QGuiApplication::clipboard()->text(), u"2"_s);
     }
 
     void enterAndEscapeStandForNoKey() {
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         click(view, {u"1"_s, u"+"_s, u"2"_s});
         for (auto* button : view.findChildren<QPushButton*>()) QVERIFY(!button->isDefault());
         QTest::keyClick(display(view), Qt::Key_Return);
@@ -175,7 +203,7 @@ private slots:
     // Fonts are applied once the event loop has run, which showing the window does.
     void captionsFitTheirKeysOnceShown() {
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         QCOMPARE(display(view)->font().pointSizeF(), 15.75);
         for (auto* button : view.findChildren<QPushButton*>()) {
             const int advance = QFontMetrics(button->font()).horizontalAdvance(button->text());
@@ -243,7 +271,8 @@ private slots:
             if (activated != nullptr && activated->text() == u"ON"_s) focus = display(view);
             if (activated != nullptr && activated->text() == u"Off"_s) focus = key(view, u"ON"_s);
 
-            checkMirrorsRecords(view);
+            const QString mismatched = mismatchedRecords(view);
+            QVERIFY2(mismatched.isEmpty(), qPrintable(mismatched));
             QCOMPARE(view.focusWidget(), focus);
             if (activated != nullptr && display(view)->isVisible() &&
                 display(view)->text().size() <= 22) {
@@ -254,7 +283,7 @@ private slots:
 
     void tabOrderFollowsTabIndex() {
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         QWidget* focus = key(view, u"1"_s);
         const QStringList expected{u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s,
                                    u"8"_s, u"9"_s, u"-"_s, u"+"_s, u"*"_s};
@@ -264,6 +293,35 @@ private slots:
         }
         QCOMPARE(focus->nextInFocusChain(), display(view));
         QCOMPARE(display(view)->nextInFocusChain(), key(view, u"/"_s));
+    }
+
+    // The ring keeps the highlight colour where it stands out by 3:1 from both colours it
+    // borders on, else it turns black or white, whichever stands out more.
+    void focusRingStandsOutFromItsNeighbours_data() {
+        QTest::addColumn<QColor>("highlight");
+        QTest::addColumn<QColor>("inside");
+        QTest::addColumn<QColor>("outside");
+        QTest::addColumn<QColor>("ring");
+        const QColor blue(0x30, 0x8c, 0xc6);
+        const QColor black(Qt::black);
+        const QColor white(Qt::white);
+        QTest::newRow("light key") << blue << QColor(0xef, 0xef, 0xef) << QColor(0xef, 0xef, 0xef) << blue;
+        QTest::newRow("dark key, highlight like face")
+            << QColor(0x12, 0x60, 0x8a) << QColor(0x42, 0x42, 0x45) << QColor(0x42, 0x42, 0x45) << white;
+        QTest::newRow("light key, pale highlight")
+            << QColor(0xa0, 0xc8, 0xf0) << QColor(0xe0, 0xe0, 0xe0) << QColor(0xe0, 0xe0, 0xe0) << black;
+        QTest::newRow("display, light window") << blue << black << QColor(0xef, 0xef, 0xef) << blue;
+        QTest::newRow("display, dark window")
+            << QColor(0x12, 0x60, 0x8a) << black << QColor(0x22, 0x20, 0x20) << white;
+    }
+    void focusRingStandsOutFromItsNeighbours() {
+        QFETCH(QColor, highlight);
+        QFETCH(QColor, inside);
+        QFETCH(QColor, outside);
+        QFETCH(QColor, ring);
+        QPalette palette;
+        palette.setColor(QPalette::Highlight, highlight);
+        QCOMPARE(numbrel::focusRingColour(palette, {inside, outside}), ring);
     }
 };
 

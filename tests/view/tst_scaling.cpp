@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPixmap>
 
+#include "app/control_table.h"
 #include "view/twips.h"
 #include "view_helpers.h"
 
@@ -44,13 +45,13 @@ private slots:
 
     void everyControlDoublesInDevicePixels() {
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         QCOMPARE(view.grab().size(), QSize(890, 468));
         const int dpiX = view.logicalDpiX() * kScale;
         const int dpiY = view.logicalDpiY() * kScale;
         int checked = 0;
-        view.form().visitControls([&](const char* name, const auto& record) {
-            auto* widget = view.findChild<QWidget*>(QString::fromLatin1(name));
+        visitControls(view.form(), [&](const numbrel::ControlRow& row, const auto& record) {
+            auto* widget = view.findChild<QWidget*>(QString::fromLatin1(row.name));
             if (widget == nullptr) return;
             const QRect inDevicePixels(widget->pos() * kScale, widget->size() * kScale);
             QCOMPARE(inDevicePixels, numbrel::twipsToPixels(record.geometry, dpiX, dpiY));
@@ -62,7 +63,7 @@ private slots:
     // Glyphs hinted at the device's resolution have other widths; the font still fits them.
     void longestNumberShowsWhole() {
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         click(view, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"8"_s,
                      u"^2"_s, u"^x"_s, u"1"_s, u"9"_s, u"-/+"_s, u"="_s, u"-/+"_s});
         QCOMPARE(display(view)->text(), u"-3.32989854173732E-308"_s);
@@ -71,7 +72,7 @@ private slots:
 
     void textIsDrawnAtDeviceResolution() {
         Form1View view;
-        switchOn(view);
+        QVERIFY(switchOn(view));
         click(view, {u"8"_s, u"8"_s, u"8"_s});
         const QPixmap picture = display(view)->grab();
         QCOMPARE(picture.devicePixelRatio(), qreal(kScale));

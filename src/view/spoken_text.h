@@ -1,0 +1,14 @@
+#pragma once
+
+// The display's text as a screen reader should say it.
+
+#include <QString>
+
+namespace numbrel {
+
+// A number in exponent form ('1.52415787501905E+16', '1E-05') becomes the number times ten to
+// the power, which a speech synthesizer reads as it is meant instead of spelling "E"; an empty
+// display is said to be empty; any other text is spoken as it is.
+QString spokenDisplayText(const QString& text);
+
+}  // namespace numbrel

@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "numeric/conversions.h"
+
+namespace numbrel {
+namespace {
+
+TEST(WholeNumber, RoundsHalfToEvenWithinThirtyTwoBits) {
+    const std::vector<std::pair<double, std::int32_t>> rows = {
+        {0.5, 0},
+        {1.5, 2},
+        {2.5, 2},
+        {3.5, 4},
+        {-1.5, -2},
+        {-2.5, -2},
+        {-0.5, 0},
+        {2.4, 2},
+        {2.6, 3},
+        {0.49999999999999994, 0},
+        {2147483647, 2147483647},
+        {2147483647.4, 2147483647},
+        {-2147483648.5, -2147483648},
+    };
+    for (const auto& [value, whole] : rows) {
+        SCOPED_TRACE(value);
+        const Checked<std::int32_t> result = wholeNumber(value);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result.value, whole);
+    }
+    for (double outside :
+         {2147483647.5, -2147483649.0, 1e300, std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_EQ(wholeNumber(outside).fault, Fault::Overflow) << outside;
+    }
+}
+
+}  // namespace
+}  // namespace numbrel

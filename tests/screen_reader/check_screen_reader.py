@@ -1,0 +1,137 @@
+#!/usr/bin/python3
+"""The real program as a screen reader meets it over AT-SPI, under Xvfb on a private D-Bus
+session (start it with dbus-run-session): the spoken events for results and refusals, the
+keys' names and states, and the display's text queries, which must all answer."""
+import os, signal, subprocess, sys, time
+import warnings
+import gi
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib
+# The offset queries are deprecated for the newer string queries, but are what readers still ask.
+warnings.simplefilter("ignore", DeprecationWarning)
+
+program = sys.argv[1]
+read, write = os.pipe()
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                         "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+os.environ["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
+# The launcher starts the accessibility bus and its registry: one process group, killed whole.
+bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                       start_new_session=True, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+time.sleep(1)
+Atspi.init()
+heard, caret_moves = [], []
+
+def on_event(event):
+    source = event.source
+    if event.type == "object:state-changed:showing" and event.detail1 == 1 \
+            and source.get_role() == Atspi.Role.NOTIFICATION:
+        heard.append((source.get_parent().get_role(), source.get_name()))
+    if event.type == "object:text-caret-moved":
+        caret_moves.append(event.detail1)
+
+listener = Atspi.EventListener.new(on_event)
+for kind in ("object:state-changed:showing", "object:text-caret-moved", "focus:"):
+    listener.register(kind)
+app = subprocess.Popen([program, "-platform", "xcb"],
+                       env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                                QT_LOGGING_RULES="qt.accessibility.atspi=false"))
+failures = []
+
+def pump(seconds):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        GLib.MainContext.default().iteration(False)
+        time.sleep(0.01)
+
+def find(role, name=None):
+    for _ in range(100):
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            found = search(desktop.get_child_at_index(i), role, name)
+            if found: return found
+        pump(0.1)
+    sys.exit(f"no {role.value_nick} {name!r} over AT-SPI")
+
+def search(node, role, name):
+    if node is None: return None
+    if node.get_role() == role and (name is None or node.get_name() == name): return node
+    for i in range(node.get_child_count()):
+        found = search(node.get_child_at_index(i), role, name)
+        if found: return found
+    return None
+
+def click(*names):
+    for name in names:
+        box = find(Atspi.Role.PUSH_BUTTON, name).get_extents(Atspi.CoordType.SCREEN)
+        subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2),
+                        str(box.y + box.height // 2), "click", "1"], check=True)
+        pump(0.3)
+
+def focused_name(node):
+    if node.get_state_set().contains(Atspi.StateType.FOCUSED): return node.get_name()
+    for i in range(node.get_child_count()):
+        name = focused_name(node.get_child_at_index(i))
+        if name: return name
+    return None
+
+def expect(what, actual, wanted):
+    if actual != wanted: failures.append(f"{what}: heard {actual}, wanted {wanted}")
+
+try:
+    window = find(Atspi.Role.APPLICATION, "Numbrel")
+    subprocess.run(["xdotool", "search", "--sync", "--name", "^Numbrel$", "windowfocus"])
+    click("Switch on")
+    display = find(Atspi.Role.TEXT, "Display")
+    heard.clear()
+    click("1", "2", "Plus", "3")
+    del heard[:], caret_moves[:]
+    click("Equals")
+    pump(0.5)
+    expect("result", heard, [(Atspi.Role.STATUS_BAR, "15")])
+    expect("caret moves a reader would read out", caret_moves, [])
+    click("Clear all", "5", "Divide", "0")
+    heard.clear()
+    click("Equals", "Equals")
+    pump(0.5)
+    expect("refusals", heard, [(Atspi.Role.STATUS_BAR, "Not possible")] * 2)
+    expect("display after a refusal", Atspi.Text.get_text(display, 0, -1), "0")
+
+    on_key = find(Atspi.Role.PUSH_BUTTON, "Switch on")
+    if on_key.get_state_set().contains(Atspi.StateType.SENSITIVE):
+        failures.append("the switched-on ON key is not reported unavailable")
+    names = []
+    for _ in range(40):
+        subprocess.run(["xdotool", "key", "Tab"], check=True)
+        pump(0.2)
+        names.append(focused_name(window))
+        if names[-1] == "Power": break
+    if names[-1] != "Power": failures.append(f"Tab never reached Power: {names}")
+
+    texts = {"42": ["4", "2", "Clear all", "4", "2"],
+             "1.52415787501905E+16": ["Clear all"] + list("123456789") + ["Times"] +
+                                     list("123456789") + ["Equals"],
+             "": ["Clear all"]}
+    for text, keys in texts.items():
+        click(*keys)
+        expect("display", Atspi.Text.get_text(display, 0, -1), text)
+        for offset in range(len(text) + 1):
+            for kind in Atspi.TextBoundaryType.__enum_values__.values():
+                for query in (Atspi.Text.get_text_at_offset, Atspi.Text.get_text_before_offset,
+                              Atspi.Text.get_text_after_offset):
+                    try:
+                        query(display, offset, kind)
+                    except GLib.Error as error:
+                        failures.append(f"{query.__name__}({text!r}, {offset}, "
+                                        f"{kind.value_nick}): {error.message}")
+        run = Atspi.Text.get_attribute_run(display, 0, False)
+        expect(f"attribute run of {text!r}", (run.start_offset, run.end_offset), (0, len(text)))
+finally:
+    app.kill()
+    os.killpg(bus.pid, signal.SIGKILL)
+    xvfb.kill()
+    for process in (app, bus, xvfb):
+        process.wait(timeout=10)
+print("\n".join(failures) or "ok")
+sys.exit(1 if failures else 0)
