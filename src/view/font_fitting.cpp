@@ -31,9 +31,13 @@ QFont narrowFace(const QFont& font) {
 
 }  // namespace
 
+bool textFits(const QFont& font, const QString& text, qreal room, const QPaintDevice& device) {
+    return advance(font, text, device) <= room;
+}
+
 QFont fittingFont(const QFont& font, const QString& text, qreal room, qreal floorPoints,
                   const QPaintDevice& device) {
-    if (advance(font, text, device) <= room) return font;
+    if (textFits(font, text, room, device)) return font;
     QFont narrow = narrowFace(font);
     const qreal fullSize = font.pointSizeF();
     const qreal fullWidth = advance(narrow, text, device);
@@ -43,7 +47,7 @@ QFont fittingFont(const QFont& font, const QString& text, qreal room, qreal floo
     qreal size = std::floor(fullSize * room / fullWidth / kSizeStep) * kSizeStep;
     for (;; size -= kSizeStep) {
         narrow.setPointSizeF(std::max(size, floorPoints));
-        if (size <= floorPoints || advance(narrow, text, device) <= room) return narrow;
+        if (size <= floorPoints || textFits(narrow, text, room, device)) return narrow;
     }
 }
 

@@ -11,6 +11,9 @@ class QString;
 
 namespace numbrel {
 
+// Whether `text` in `font` is at most `room` pixels wide on `device`.
+bool textFits(const QFont& font, const QString& text, qreal room, const QPaintDevice& device);
+
 // The font for `text` in `room` pixels of `device`, no smaller than `floorPoints`. A text too
 // wide even at the floor gets the floor.
 QFont fittingFont(const QFont& font, const QString& text, qreal room, qreal floorPoints,

@@ -6,6 +6,8 @@
 
 #include <QPushButton>
 
+class QStyleOptionButton;
+
 namespace numbrel {
 
 class KeyButton : public QPushButton {
@@ -22,6 +24,12 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect captionRect(const QStyleOptionButton& option) const;
+
+    // Whether the caption spreads over the style's padding, out to the bevel's edge.
+    bool m_captionTakesPadding = false;
 };
 
 }  // namespace numbrel

@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 #include "app/control_table.h"
 #include "view/focus_ring.h"
@@ -13,6 +15,22 @@
 
 using namespace Qt::Literals::StringLiterals;
 using namespace view_test;
+
+namespace {
+
+// Pads the buttons' contents 4 px on each side, as some desktop styles do, where Fusion pads 1.
+class WidePaddingStyle : public QProxyStyle {
+public:
+    WidePaddingStyle() : QProxyStyle(u"Fusion"_s) {}
+
+    QRect subElementRect(SubElement element, const QStyleOption* option,
+                         const QWidget* widget) const override {
+        if (element == SE_PushButtonContents) return option->rect.adjusted(4, 4, -4, -4);
+        return QProxyStyle::subElementRect(element, option, widget);
+    }
+};
+
+}  // namespace
 
 class Form1ViewTest : public QObject {
     Q_OBJECT
@@ -200,18 +218,31 @@ private slots:
         QCOMPARE(display(view)->geometry(), QRect(24, 16, 121, 25));
     }
 
-    // Fonts are applied once the event loop has run, which showing the window does.
+    void captionsFitTheirKeysOnceShown_data() {
+        QTest::addColumn<bool>("widePadding");
+        QTest::newRow("the style's own padding") << false;
+        QTest::newRow("padding as wide as some desktop styles'") << true;
+    }
+
+    // Fonts are applied once the event loop has run, which showing the window does. A caption
+    // shows whole, clear of its key's edges, and where a narrow face is installed its capitals
+    // stand at least 6 px high at 96 dpi.
     void captionsFitTheirKeysOnceShown() {
+        QFETCH(bool, widePadding);
+        WidePaddingStyle wideStyle;
         Form1View view;
+        if (widePadding) {
+            for (auto* button : view.findChildren<QPushButton*>()) button->setStyle(&wideStyle);
+        }
         QVERIFY(switchOn(view));
         QCOMPARE(display(view)->font().pointSizeF(), 15.75);
+        const bool narrowFace = QFontDatabase::hasFamily(u"Liberation Sans Narrow"_s);
         for (auto* button : view.findChildren<QPushButton*>()) {
             const int advance = QFontMetrics(button->font()).horizontalAdvance(button->text());
             QVERIFY2(advance <= button->width() - 6, qPrintable(button->text()));
-        }
-        // A narrow face, where installed, spares the longest captions most of the shrinking.
-        if (QFontDatabase::hasFamily(u"Liberation Sans Narrow"_s)) {
-            QVERIFY(key(view, u"Round (2)"_s)->font().pointSizeF() >= 7.0);
+            const qreal capHeight = QFontMetricsF(button->font(), button).capHeight();
+            QVERIFY2(!narrowFace || capHeight >= 6 * button->logicalDpiY() / 96.0,
+                     qPrintable(button->text()));
         }
     }
 
