@@ -3,6 +3,7 @@
 #include <chrono>
 #include <limits>
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -11,9 +12,9 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include "view/display_accessible.h"
 #include "view/focus_ring.h"
 #include "view/font_fitting.h"
+#include "view/silent_accessibility.h"
 
 namespace numbrel {
 namespace {
@@ -66,8 +67,21 @@ Display::Display(QWidget* parent) : QLineEdit(parent) {
 }
 
 void Display::showText(const QString& text) {
-    if (this->text() != text) setTextQuietly(*this, text);
+    if (this->text() != text) setTextQuietly(text);
     if (text != m_fittedText) fitFont();
+}
+
+// Writes the text as the program's answer to a key. Readers get the text-changed event but not
+// Qt's caret move: a reader that follows the caret would read the line out, and the announcer
+// already speaks the new text, whichever control has the focus.
+void Display::setTextQuietly(const QString& text) {
+    const QString old = this->text();
+    {
+        const SilentAccessibility silent;
+        setText(text);
+    }
+    QAccessibleTextUpdateEvent changed(this, 0, old, text);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Display::fitFont() {
@@ -90,6 +104,19 @@ void Display::flash() {
 }
 
 void Display::endFlash() { setPalette(m_colours); }
+
+// Tab into the display selects its text, so that typing replaces it, and Tab out of it lets go.
+// A reader hears of the selection as it presents the focus; Qt's own events for selecting and
+// letting go would have it read the number once more and then say the text was unselected.
+void Display::focusInEvent(QFocusEvent* event) {
+    const SilentAccessibility silent;
+    QLineEdit::focusInEvent(event);
+}
+
+void Display::focusOutEvent(QFocusEvent* event) {
+    const SilentAccessibility silent;
+    QLineEdit::focusOutEvent(event);
+}
 
 void Display::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy) && !hasSelectedText()) {

@@ -34,11 +34,14 @@ public:
     void flash();
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void setTextQuietly(const QString& text);
     qreal textRoom() const;
     void endFlash();
     void copyWhole() const;

@@ -28,9 +28,7 @@ DisplayAccessible::DisplayAccessible(QLineEdit* display)
 QLineEdit* DisplayAccessible::lineEdit() const { return static_cast<QLineEdit*>(widget()); }
 
 void* DisplayAccessible::interface_cast(QAccessible::InterfaceType type) {
-    if (type == QAccessible::TextInterface) {
-        return m_quiet ? nullptr : static_cast<QAccessibleTextInterface*>(this);
-    }
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
 }
 
@@ -144,23 +142,6 @@ int DisplayAccessible::resolved(int offset) const {
     if (offset == -1) return characterCount();
     if (offset == -2) return cursorPosition();
     return std::clamp(offset, 0, characterCount());
-}
-
-void setTextQuietly(QLineEdit& display, const QString& text) {
-    auto* accessible = QAccessible::isActive()
-                           ? dynamic_cast<DisplayAccessible*>(
-                                 QAccessible::queryAccessibleInterface(&display))
-                           : nullptr;
-    if (accessible == nullptr) {
-        display.setText(text);
-        return;
-    }
-    const QString old = display.text();
-    accessible->setQuiet(true);
-    display.setText(text);
-    accessible->setQuiet(false);
-    QAccessibleTextUpdateEvent changed(&display, 0, old, text);
-    QAccessible::updateAccessibility(&changed);
 }
 
 }  // namespace numbrel

@@ -38,21 +38,10 @@ public:
     void scrollToSubstring(int startIndex, int endIndex) override;
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
 
-    // While quiet, the display offers readers no text, so Qt's events for a change of text
-    // reach no reader (see setTextQuietly).
-    void setQuiet(bool quiet) { m_quiet = quiet; }
-
 private:
     QLineEdit* lineEdit() const;
     // An offset as readers give it: -1 for the end of the text, -2 for the caret.
     int resolved(int offset) const;
-
-    bool m_quiet = false;
 };
-
-// Writes the display's text as the program's answer to a key. Readers get the text-changed
-// event but not Qt's caret move: a reader that follows the caret would read the line out,
-// and the announcer already speaks the new text, whichever control has the focus.
-void setTextQuietly(QLineEdit& display, const QString& text);
 
 }  // namespace numbrel
