@@ -6,6 +6,25 @@
 #include "view/form1_view.h"
 #include "view/qt_translations.h"
 
+namespace {
+
+// Reading the icon's images loads Qt's image format plugins, which would hold back the window's
+// first appearance, so the icon is set once the event loop runs; the window takes it then.
+void setIconOnceRunning(QApplication& app) {
+    QMetaObject::invokeMethod(
+        &app,
+        [] {
+            QIcon icon;
+            for (const int size : {128, 64, 48, 32, 16}) {
+                icon.addFile(QStringLiteral(":/icons/numbrel-%1.png").arg(size), QSize(size, size));
+            }
+            QApplication::setWindowIcon(icon);
+        },
+        Qt::QueuedConnection);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     numbrel::Translations translations;
     if (const auto status = numbrel::answerInformationOptions(argc, argv, translations)) {
@@ -23,13 +42,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Numbrel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.numbrel.Numbrel"));
 
-    QIcon icon;
-    for (const int size : {128, 64, 48, 32, 16}) {
-        icon.addFile(QStringLiteral(":/icons/numbrel-%1.png").arg(size), QSize(size, size));
-    }
-    QApplication::setWindowIcon(icon);
-
     numbrel::Form1View window;
     window.show();
+    setIconOnceRunning(app);
     return QApplication::exec();
 }
