@@ -63,6 +63,9 @@ void KeyButton::changeEvent(QEvent* event) {
 // inside it, in a colour that stands out from the key's face, makes the focus easy to find.
 void KeyButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
+    // The painter starts out in the application's direction, which would draw "^2" as "2^"
+    // under a right-to-left language.
+    painter.setLayoutDirection(layoutDirection());
     QStyleOptionButton option;
     initStyleOption(&option);
     option.rect = pitch();

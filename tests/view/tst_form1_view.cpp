@@ -8,6 +8,7 @@
 #include <QFontInfo>
 #include <QMenu>
 #include <QProxyStyle>
+#include <QScopeGuard>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -277,6 +278,24 @@ private slots:
                 }
             }
         }
+    }
+
+    // Under a right-to-left language Qt lays the application out right to left; the window
+    // stays as it is, down to the order of the characters in "^2" and "-/+".
+    void windowReadsLeftToRightUnderRightToLeftLanguages() {
+        const auto restoreFlashing = qScopeGuard(
+            [flash = QApplication::cursorFlashTime()] { QApplication::setCursorFlashTime(flash); });
+        QApplication::setCursorFlashTime(0);  // the display's caret shows in every picture
+        auto picture = [](Qt::LayoutDirection direction) {
+            QApplication::setLayoutDirection(direction);
+            Form1View view;
+            const QImage shown = switchOn(view) ? view.grab().toImage() : QImage();
+            QApplication::setLayoutDirection(Qt::LeftToRight);
+            return shown;
+        };
+        const QImage leftToRight = picture(Qt::LeftToRight);
+        QVERIFY(!leftToRight.isNull());
+        QCOMPARE(picture(Qt::RightToLeft), leftToRight);
     }
 
     // Thousands of events from a fixed seed, as a user makes them: clicks on the shown keys and
