@@ -24,6 +24,9 @@ enum class Appearance {
 
 using ControlRecord = std::variant<CommandButton Form1::*, TextBox Form1::*, Label Form1::*>;
 
+// The twips by which a key of the pad reaches into the key to its right and the key below.
+inline constexpr int keySeam = 15;
+
 struct ControlRow {
     const char* name;
     ControlRecord record;
@@ -37,7 +40,7 @@ struct ControlRow {
 namespace control_rows {
 
 // Every key of the pad is 615 x 495 twips: a pitch of 600 x 480 with a 15-twip seam.
-constexpr Twips key(int left, int top) { return {left, top, 615, 495}; }
+constexpr Twips key(int left, int top) { return {left, top, 600 + keySeam, 480 + keySeam}; }
 
 constexpr ControlRow button(const char* name, CommandButton Form1::*record, void (Form1::*click)(),
                             const char* caption, Twips geometry, int tabIndex,

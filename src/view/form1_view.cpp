@@ -45,6 +45,9 @@ static_assert(shownRecords<TextBox>() == 1 && shownRecords<Label>() == 0);
 Form1View::Form1View(QWidget* parent) : QWidget(parent) {
     installAccessibleInterfaces();
     setWindowTitle(QStringLiteral("Numbrel"));
+    // The keypad and its captions ("^2", "-/+") read left to right in every language; menus and
+    // other windows of their own still follow the desktop's direction.
+    setLayoutDirection(Qt::LeftToRight);
     setFixedSize(twipsToPixels(Form1::clientArea, *this).size());
     // The window has one size, so the window manager offers no maximize button (X11 needs
     // more: see showEvent), and a maximize that comes anyway is undone.

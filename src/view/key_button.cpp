@@ -1,26 +1,22 @@
 #include "view/key_button.h"
 
-#include <algorithm>
-
+#include <QEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "app/control_table.h"
 #include "view/focus_ring.h"
-#include "view/font_fitting.h"
+#include "view/twips.h"
 
 namespace numbrel {
 namespace {
 
-// 6.5 pt gives capitals 6 px high at 96 dpi, the least that reads easily.
-constexpr qreal kLegiblePointSize = 6.5;
-// A caption that does not fit its key even so is shrunk further rather than cut off; without a
-// narrow face, the interface face may need this much to show the longest captions whole.
+// A caption that does not fit its key even at this size is drawn at it rather than cut off.
 constexpr qreal kFloorPointSize = 5.0;
-// Space kept between the caption and the edge of the room it is given, on each side.
-constexpr int kCaptionMargin = 2;
-// The width of the bevel's edge that a caption spreading over the padding stays inside.
-constexpr int kBevelEdge = 1;
+// Where a style leaves the caption less room, it spreads out to this far from the key's edge,
+// clear of a bevel two pixels wide.
+constexpr int kBevelEdge = 2;
 
 }  // namespace
 
@@ -31,62 +27,60 @@ KeyButton::KeyButton(const QString& caption, QWidget* parent) : QPushButton(capt
     setDefault(false);
 }
 
-// The caption goes in the style's contents rectangle at a legible size where it can. Styles that
-// pad their buttons widely leave too little room there for the longest captions; those spread
-// over the padding, and only where even that is too narrow do they shrink below legibility.
 void KeyButton::fitCaption() {
-    struct Attempt {
-        bool takesPadding;
-        qreal floorPoints;
-    };
-    constexpr Attempt attempts[] = {
-        {false, kLegiblePointSize}, {true, kLegiblePointSize}, {true, kFloorPointSize}};
     QStyleOptionButton option;
     initStyleOption(&option);
-    QFont fitted;
-    for (const auto& [takesPadding, floorPoints] : attempts) {
-        m_captionTakesPadding = takesPadding;
-        const int room = captionRect(option).width() - 2 * kCaptionMargin;
-        fitted = fittingFont(font(), text(), room, floorPoints, *this);
-        if (textFits(fitted, text(), room, *this)) break;
-    }
-    setFont(fitted);
+    option.rect = pitch();
+    m_caption = fittingCaption(font(), text(), captionRect(option).size(), kFloorPointSize, *this);
+    update();
 }
 
-// The style's contents rectangle, or for a caption that spreads over the padding, that
-// rectangle widened to the bevel's edge.
+CaptionLayout KeyButton::shownCaption() const {
+    return m_caption.value_or(CaptionLayout{text(), font()});
+}
+
+QRect KeyButton::pitch() const {
+    return rect().adjusted(0, 0, -twipsToPixels(keySeam, logicalDpiX()),
+                           -twipsToPixels(keySeam, logicalDpiY()));
+}
+
+// The style's contents rectangle, widened to the bevel's edge where it is narrower.
 QRect KeyButton::captionRect(const QStyleOptionButton& option) const {
-    QRect caption = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    if (m_captionTakesPadding) {
-        caption.setLeft(std::min(caption.left(), option.rect.left() + kBevelEdge));
-        caption.setRight(std::max(caption.right(), option.rect.right() - kBevelEdge));
-    }
-    return caption;
+    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    return contents.united(option.rect.adjusted(kBevelEdge, kBevelEdge, -kBevelEdge, -kBevelEdge));
 }
 
-// Neighbouring keys overlap by a pixel; the key with the focus comes to the top so that none of
-// them covers its ring.
-void KeyButton::focusInEvent(QFocusEvent* event) {
-    raise();
-    QPushButton::focusInEvent(event);
+void KeyButton::changeEvent(QEvent* event) {
+    QPushButton::changeEvent(event);
+    const bool newLook =
+        event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange;
+    if (newLook && m_caption) fitCaption();
 }
 
-// The style draws the key without its caption (bevel, pressed and disabled looks, its own focus
-// frame), then the caption in the room it was fitted to. The style's focus ring is one pixel
-// along the key's edge; a second one just inside it, in a colour that stands out from the key's
-// face, makes the focus easy to find.
+// The style draws the key in its pitch without its caption (bevel, pressed and disabled looks,
+// its own focus frame), then the caption as laid out. Nothing leaves the pitch, whatever the
+// style draws. The style's focus ring is one pixel along the key's edge; a second one just
+// inside it, in a colour that stands out from the key's face, makes the focus easy to find.
 void KeyButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
+    // The painter starts out in the application's direction, which would draw "^2" as "2^"
+    // under a right-to-left language.
+    painter.setLayoutDirection(layoutDirection());
     QStyleOptionButton option;
     initStyleOption(&option);
-    QStyleOptionButton caption = option;
-    caption.rect = captionRect(option);
+    option.rect = pitch();
+    painter.setClipRect(option.rect);
+    const CaptionLayout caption = shownCaption();
+    QStyleOptionButton label = option;
+    label.rect = captionRect(option);
+    label.text = caption.lines;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    painter.drawControl(QStyle::CE_PushButtonLabel, caption);
+    painter.setFont(caption.font);
+    painter.drawControl(QStyle::CE_PushButtonLabel, label);
     if (!hasFocus()) return;
     painter.setPen(focusRingColour(palette(), {palette().color(QPalette::Button)}));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 1.5, 1.5);
+    painter.drawRoundedRect(QRectF(option.rect).adjusted(1.5, 1.5, -1.5, -1.5), 1.5, 1.5);
 }
 
 }  // namespace numbrel

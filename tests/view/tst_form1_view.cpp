@@ -1,16 +1,20 @@
 // The window on the offscreen platform: real widgets, clicked and typed into as a user does.
 
+#include <memory>
 #include <random>
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMenu>
 #include <QProxyStyle>
+#include <QScopeGuard>
+#include <QStyleFactory>
 #include <QStyleOption>
 
 #include "app/control_table.h"
 #include "view/focus_ring.h"
+#include "view/key_button.h"
 #include "view_helpers.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -218,32 +222,80 @@ private slots:
         QCOMPARE(display(view)->geometry(), QRect(24, 16, 121, 25));
     }
 
-    void captionsFitTheirKeysOnceShown_data() {
-        QTest::addColumn<bool>("widePadding");
-        QTest::newRow("the style's own padding") << false;
-        QTest::newRow("padding as wide as some desktop styles'") << true;
+    void keysShowLegibleCaptionsInTheirPitch_data() {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<qreal>("desktopPoints");  // 0: the desktop's font as it is
+        QTest::newRow("Fusion") << u"Fusion"_s << 0.0;
+        QTest::newRow("a bevel two pixels wide") << u"Windows"_s << 0.0;
+        QTest::newRow("padding as wide as some desktop styles'") << u"wide padding"_s << 0.0;
+        QTest::newRow("desktop font grown to 14 pt") << u"Fusion"_s << 14.0;
     }
 
-    // Fonts are applied once the event loop has run, which showing the window does. A caption
-    // shows whole, clear of its key's edges, and where a narrow face is installed its capitals
-    // stand at least 6 px high at 96 dpi.
-    void captionsFitTheirKeysOnceShown() {
-        QFETCH(bool, widePadding);
-        WidePaddingStyle wideStyle;
+    // Captions are laid out once the event loop has run, which showing the window does, and
+    // again when the desktop's font changes. Every caption keeps the desktop's face, and its size
+    // where it fits; its capitals stand at least 8 px high at 96 dpi and its lines inside the
+    // bevel. No key draws outside its pitch, not even the one with the focus.
+    void keysShowLegibleCaptionsInTheirPitch() {
+        QFETCH(QString, style);
+        QFETCH(qreal, desktopPoints);
+        const std::unique_ptr<QStyle> keyStyle(
+            style == u"wide padding"_s ? new WidePaddingStyle : QStyleFactory::create(style));
         Form1View view;
-        if (widePadding) {
-            for (auto* button : view.findChildren<QPushButton*>()) button->setStyle(&wideStyle);
-        }
+        for (auto* button : view.findChildren<QPushButton*>()) button->setStyle(keyStyle.get());
         QVERIFY(switchOn(view));
-        QCOMPARE(display(view)->font().pointSizeF(), 15.75);
-        const bool narrowFace = QFontDatabase::hasFamily(u"Liberation Sans Narrow"_s);
-        for (auto* button : view.findChildren<QPushButton*>()) {
-            const int advance = QFontMetrics(button->font()).horizontalAdvance(button->text());
-            QVERIFY2(advance <= button->width() - 6, qPrintable(button->text()));
-            const qreal capHeight = QFontMetricsF(button->font(), button).capHeight();
-            QVERIFY2(!narrowFace || capHeight >= 6 * button->logicalDpiY() / 96.0,
-                     qPrintable(button->text()));
+        if (desktopPoints > 0) {
+            QFont desktop = view.font();
+            desktop.setPointSizeF(desktopPoints);
+            view.setFont(desktop);
         }
+        QCOMPARE(display(view)->font().pointSizeF(), 15.75);
+        QCOMPARE(qobject_cast<numbrel::KeyButton*>(key(view, u"1"_s))->shownCaption().font,
+                 view.font());
+        key(view, u"Round (2)"_s)->setFocus();
+        const QString face = QFontInfo(view.font()).family();
+        for (auto* button : view.findChildren<numbrel::KeyButton*>()) {
+            const auto caption = button->shownCaption();
+            const QFontMetricsF metrics(caption.font, button);
+            const QString name = caption.lines;
+            QCOMPARE(QFontInfo(caption.font).family(), face);
+            QVERIFY2(metrics.capHeight() >= 8 * button->logicalDpiY() / 96.0, qPrintable(name));
+            const QRect inside = button->pitch().adjusted(2, 2, -2, -2);
+            const QStringList lines = caption.lines.split(u'\n');
+            QVERIFY2(static_cast<qreal>(lines.size()) * metrics.height() <= inside.height(),
+                     qPrintable(name));
+            for (const auto& line : lines) {
+                QVERIFY2(metrics.tightBoundingRect(line).width() <= inside.width(),
+                         qPrintable(name));
+            }
+
+            QImage picture(button->size(), QImage::Format_ARGB32_Premultiplied);
+            picture.fill(Qt::transparent);
+            button->render(&picture, {}, {}, QWidget::DrawChildren);
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    if (button->pitch().contains(x, y)) continue;
+                    QVERIFY2(qAlpha(picture.pixel(x, y)) == 0, qPrintable(name));
+                }
+            }
+        }
+    }
+
+    // Under a right-to-left language Qt lays the application out right to left; the window
+    // stays as it is, down to the order of the characters in "^2" and "-/+".
+    void windowReadsLeftToRightUnderRightToLeftLanguages() {
+        const auto restoreFlashing = qScopeGuard(
+            [flash = QApplication::cursorFlashTime()] { QApplication::setCursorFlashTime(flash); });
+        QApplication::setCursorFlashTime(0);  // the display's caret shows in every picture
+        auto picture = [](Qt::LayoutDirection direction) {
+            QApplication::setLayoutDirection(direction);
+            Form1View view;
+            const QImage shown = switchOn(view) ? view.grab().toImage() : QImage();
+            QApplication::setLayoutDirection(Qt::LeftToRight);
+            return shown;
+        };
+        const QImage leftToRight = picture(Qt::LeftToRight);
+        QVERIFY(!leftToRight.isNull());
+        QCOMPARE(picture(Qt::RightToLeft), leftToRight);
     }
 
     // Thousands of events from a fixed seed, as a user makes them: clicks on the shown keys and
