@@ -54,8 +54,13 @@ for kind in ("object:state-changed:showing", "object:text-caret-moved",
     listener.register(kind)
 # Qt's bridge warns on stderr of each event it cannot send as it is.
 qt_log = tempfile.TemporaryFile(mode="w+")
+# The program gets only what the test relies on: English, no scaling or style of the caller's,
+# this display and session bus, and a home in the scratch folder for whatever it caches.
 app = subprocess.Popen([program, "-platform", "xcb"], stderr=qt_log,
-                       env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+                       env={"PATH": os.environ["PATH"], "LANG": "C.UTF-8", "HOME": runtime,
+                            "XDG_RUNTIME_DIR": runtime, "DISPLAY": os.environ["DISPLAY"],
+                            "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],
+                            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
 failures = []
 
 def pump(seconds, until=lambda: False):
