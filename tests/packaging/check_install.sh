@@ -9,11 +9,19 @@ build_dir="$1"
 version="$2"
 require_commands desktop-file-validate appstreamcli
 
+lists=(install_manifest.txt install_folders.txt)
 mkdir "$SCRATCH/kept"
-for list in install_manifest.txt install_folders.txt; do
+for list in "${lists[@]}"; do
     [[ ! -f "$build_dir/$list" ]] || cp -p "$build_dir/$list" "$SCRATCH/kept/"
 done
-trap 'cp -p "$SCRATCH"/kept/* "$build_dir/" 2>/dev/null; rm -rf "$SCRATCH"' EXIT
+put_lists_back() {
+    for list in "${lists[@]}"; do
+        rm -f "$build_dir/$list"
+        [[ ! -f "$SCRATCH/kept/$list" ]] || cp -p "$SCRATCH/kept/$list" "$build_dir/"
+    done
+    rm -rf "$SCRATCH"
+}
+trap put_lists_back EXIT
 # The prefix and one folder in it exist already.
 prefix="$SCRATCH/usr"
 mkdir -p "$prefix/share"
