@@ -1,5 +1,6 @@
 #include "view/command_line.h"
 
+#include <array>
 #include <cstdio>
 #include <string_view>
 
@@ -31,34 +32,53 @@ constexpr const char* kLicenceText = QT_TRANSLATE_NOOP(
     "This is free software: you are free to change and redistribute it.\n"
     "There is NO WARRANTY, to the extent permitted by law.\n");
 
+// The options Qt takes out of the command line when it starts on Linux (QCoreApplication,
+// QGuiApplication, QApplication and the xcb platform plugin), with the number of values each
+// takes. Qt accepts each of them with two dashes as well.
+struct QtOption {
+    std::string_view name;
+    int values;
+};
+constexpr std::array kQtOptions = {
+    QtOption{"-platform", 1},        QtOption{"-platformpluginpath", 1},
+    QtOption{"-platformtheme", 1},   QtOption{"-plugin", 1},
+    QtOption{"-qwindowgeometry", 1}, QtOption{"-geometry", 1},
+    QtOption{"-qwindowtitle", 1},    QtOption{"-title", 1},
+    QtOption{"-qwindowicon", 1},     QtOption{"-icon", 1},
+    QtOption{"-session", 1},         QtOption{"-style", 1},
+    QtOption{"-stylesheet", 1},      QtOption{"-qmljsdebugger", 1},
+    QtOption{"-display", 1},         QtOption{"-name", 1},
+    QtOption{"-visual", 1},          QtOption{"-reverse", 0},
+    QtOption{"-testability", 0},     QtOption{"-widgetcount", 0},
+    QtOption{"-nograb", 0},          QtOption{"-dograb", 0},
+};
+// Qt's options that carry their value after '='.
+constexpr std::array<std::string_view, 3> kQtValuePrefixes = {
+    "-style=", "-stylesheet=", "-qmljsdebugger="};
+
+// How many values follow a Qt option, or nothing when the argument is none of Qt's.
+std::optional<int> qtOptionValues(std::string_view argument) {
+    if (argument.starts_with("--")) argument.remove_prefix(1);
+    for (const QtOption& option : kQtOptions) {
+        if (argument == option.name) return option.values;
+    }
+    for (const std::string_view prefix : kQtValuePrefixes) {
+        if (argument.starts_with(prefix)) return 0;
+    }
+    return std::nullopt;
+}
+
+bool isHelp(std::string_view argument) { return argument == "--help" || argument == "-h"; }
+bool isVersion(std::string_view argument) { return argument == "--version" || argument == "-v"; }
+
 void print(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
-}  // namespace
-
-std::optional<int> answerInformationOptions(int argc, char* argv[],
-                                            const Translations& translations) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
-            print(stdout, translations.text(kContext, kHelpText));
-            return 0;
-        }
-        if (argument == "--version" || argument == "-v") {
-            print(stdout, QStringLiteral("numbrel " NUMBREL_VERSION "\n") +
-                              translations.text(kContext, kLicenceText));
-            return 0;
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<int> rejectLeftoverArguments(int argc, char* argv[],
-                                           const Translations& translations) {
-    if (argc < 2) return std::nullopt;
-    const QString argument = QString::fromLocal8Bit(argv[1]);
+// Prints that the argument is not understood, and a hint to --help; returns exit status 2.
+int rejectArgument(const char* rawArgument, const Translations& translations) {
+    const QString argument = QString::fromLocal8Bit(rawArgument);
     const char* error = argument.startsWith(u'-')
                             ? QT_TRANSLATE_NOOP("CommandLine", "unknown option '%1'")
                             : QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'");
@@ -68,6 +88,38 @@ std::optional<int> rejectLeftoverArguments(int argc, char* argv[],
                       .arg(translations.text(kContext, error).arg(argument),
                            translations.text(kContext, hint)));
     return 2;
+}
+
+}  // namespace
+
+std::optional<int> answerBeforeStart(int argc, char* argv[], const Translations& translations) {
+    std::string_view answer;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (isHelp(argument) || isVersion(argument)) {
+            if (answer.empty()) answer = argument;
+        } else if (const auto values = qtOptionValues(argument)) {
+            i += *values;
+        } else {
+            return rejectArgument(argv[i], translations);
+        }
+    }
+    if (isHelp(answer)) {
+        print(stdout, translations.text(kContext, kHelpText));
+        return 0;
+    }
+    if (isVersion(answer)) {
+        print(stdout, QStringLiteral("numbrel " NUMBREL_VERSION "\n") +
+                          translations.text(kContext, kLicenceText));
+        return 0;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> rejectLeftoverArguments(int argc, char* argv[],
+                                           const Translations& translations) {
+    if (argc < 2) return std::nullopt;
+    return rejectArgument(argv[1], translations);
 }
 
 }  // namespace numbrel

@@ -27,7 +27,7 @@ void setIconOnceRunning(QApplication& app) {
 
 int main(int argc, char* argv[]) {
     numbrel::Translations translations;
-    if (const auto status = numbrel::answerInformationOptions(argc, argv, translations)) {
+    if (const auto status = numbrel::answerBeforeStart(argc, argv, translations)) {
         return *status;
     }
 

@@ -20,35 +20,55 @@ fail() {
 
 # Runs the program with the given environment changes and arguments (separated by --) and
 # checks its exit status and the number of lines it wrote on standard error ('*': any number).
-# The program speaks English unless a change asks for another language.
+# The program gets no environment but those changes, PATH, a scratch HOME and LANG=C.UTF-8, so
+# that no display, platform or language a caller exported reaches it.
 expect() {
     local status="$1" error_lines="$2" environment=() actual
     shift 2
     while [[ "$1" != -- ]]; do environment+=("$1"); shift; done
     shift
-    timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
-        "${environment[@]}" "$program" "$@" >"$out" 2>"$err"
+    timeout 10 env -i PATH="$PATH" HOME="$scratch" LANG=C.UTF-8 "${environment[@]}" "$program" "$@" \
+        >"$out" 2>"$err"
     actual=$?
     [[ $actual -eq $status ]] || fail "'$*' exited with $actual, not $status: $(cat "$err")"
     [[ $error_lines == '*' || $(wc -l <"$err") -eq $error_lines ]] ||
         fail "'$*' wrote not $error_lines line(s) on standard error: $(cat "$err")"
 }
 
-for option in --help -h; do
-    expect 0 0 -- "$option"
-    grep -q '^Usage: numbrel' "$out" || fail "$option printed no usage"
-done
-for option in --version -v; do
-    expect 0 0 -- "$option"
-    [[ "$(head -n 1 "$out")" == "numbrel $version" ]] || fail "$option printed $(cat "$out")"
-done
+# The information options, also beside Qt's options or each other: the first of them answers,
+# with the first line given before the '|'.
+while IFS='|' read -r expected arguments; do
+    # shellcheck disable=SC2086  # the arguments are words
+    expect 0 0 -- $arguments
+    [[ "$(head -n 1 "$out")" == "$expected" ]] || fail "'$arguments' printed $(cat "$out")"
+done <<LINES
+Usage: numbrel [QT-OPTION]...|--help
+Usage: numbrel [QT-OPTION]...|-h
+Usage: numbrel [QT-OPTION]...|-platform xcb --help --version
+numbrel $version|--version
+numbrel $version|-v -h
+numbrel $version|-qwindowtitle --help --version
+LINES
 
-# Qt's own options are taken by Qt; anything else is an error with a hint to --help.
+# Anything that is neither Numbrel's nor Qt's is an error with a hint to --help, wherever it
+# stands, and it is found before anything looks for a display: the argument before the '|'. An
+# option of a platform plugin other than the one that starts is refused once Qt has started.
 mkdir -m 700 "$scratch/runtime"
-expect 2 2 XDG_RUNTIME_DIR="$scratch/runtime" -- -platform offscreen --bogus
-if ! grep -q -- "'--bogus'" "$err" || ! grep -q -- '--help' "$err"; then
-    fail "no error naming --bogus"
-fi
+while IFS='|' read -r refused arguments; do
+    # shellcheck disable=SC2086  # the arguments are words
+    expect 2 2 XDG_RUNTIME_DIR="$scratch/runtime" -- $arguments
+    if ! grep -q -- "'$refused'" "$err" || ! grep -q -- '--help' "$err"; then
+        fail "'$arguments' gave no error naming $refused: $(cat "$err")"
+    fi
+done <<'LINES'
+--bogus|--bogus
+--bogus|-platform offscreen --bogus
+--bogus|--version --bogus
+--bogus|--bogus --help
+extra|--help extra
+-x|-platform xcb -x
+-display|-platform offscreen -display :5
+LINES
 
 # No display at all, and a display without a server: one line and status 1, no abort.
 expect 1 1 --
@@ -63,7 +83,7 @@ expect 0 0 LANG=de_DE.UTF-8 LANGUAGE=en:de -- --help
 grep -q '^Usage: numbrel' "$out" || fail "LANGUAGE=en:de --help printed $(cat "$out")"
 expect 0 0 LANG=de_DE.UTF-8 -- --version
 grep -q '^Lizenz ' "$out" || fail "LANG=de_DE.UTF-8 --version printed $(cat "$out")"
-expect 2 2 LANG=de_DE.UTF-8 XDG_RUNTIME_DIR="$scratch/runtime" -- -platform offscreen --bogus
+expect 2 2 LANG=de_DE.UTF-8 -- --bogus
 grep -q 'unbekannte Option „--bogus“' "$err" || fail "the German error reads $(cat "$err")"
 expect 1 1 LANG=de_DE.UTF-8 --
 grep -q 'Desktop-Sitzung' "$err" || fail "the German start-up error reads $(cat "$err")"

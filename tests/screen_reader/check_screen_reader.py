@@ -1,16 +1,20 @@
 #!/usr/bin/python3
 """The real program as a screen reader meets it over AT-SPI, under Xvfb on a private D-Bus
 session (start it with dbus-run-session): the spoken events for results and refusals, the
-keys' names and states, and the display's text queries, which must all answer."""
-import os, signal, subprocess, sys, tempfile, time
+keys' names and states, and the display's text queries, which must all answer. It waits for
+what each step changes rather than for fixed times, and leaves no files behind."""
+import os, shutil, signal, subprocess, sys, tempfile, time
 import warnings
 import gi
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, GLib
+from gi.repository import Atspi, Gio, GLib
 # The offset queries are deprecated for the newer string queries, but are what readers still ask.
 warnings.simplefilter("ignore", DeprecationWarning)
 
 program = sys.argv[1]
+# The accessibility bus puts its socket in the runtime folder, or in ~/.cache without one.
+runtime = tempfile.mkdtemp()
+os.environ["XDG_RUNTIME_DIR"] = runtime
 read, write = os.pipe()
 xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
                          "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
@@ -19,9 +23,18 @@ os.environ["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
 bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                        start_new_session=True, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL)
-time.sleep(1)
+session = Gio.bus_get_sync(Gio.BusType.SESSION)
+
+def bus_has(name):
+    return session.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                             "org.freedesktop.DBus", "NameHasOwner", GLib.Variant("(s)", (name,)),
+                             None, Gio.DBusCallFlags.NONE, -1).unpack()[0]
+
+for _ in range(1000):
+    if bus_has("org.a11y.Bus"): break
+    time.sleep(0.01)
 Atspi.init()
-heard, caret_moves, selections = [], [], []
+heard, caret_moves, selections, focus_events = [], [], [], []
 
 def on_event(event):
     source = event.source
@@ -32,22 +45,34 @@ def on_event(event):
         caret_moves.append(event.detail1)
     if event.type == "object:text-selection-changed":
         selections.append(source.get_name())
+    if event.type.startswith("object:state-changed:focused") and event.detail1 == 1:
+        focus_events.append(source.get_name())
 
 listener = Atspi.EventListener.new(on_event)
 for kind in ("object:state-changed:showing", "object:text-caret-moved",
-             "object:text-selection-changed", "focus:"):
+             "object:text-selection-changed", "object:state-changed:focused"):
     listener.register(kind)
 # Qt's bridge warns on stderr of each event it cannot send as it is.
 qt_log = tempfile.TemporaryFile(mode="w+")
+# The program gets only what the test relies on: English, no scaling or style of the caller's,
+# this display and session bus, and a home in the scratch folder for whatever it caches.
 app = subprocess.Popen([program, "-platform", "xcb"], stderr=qt_log,
-                       env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+                       env={"PATH": os.environ["PATH"], "LANG": "C.UTF-8", "HOME": runtime,
+                            "XDG_RUNTIME_DIR": runtime, "DISPLAY": os.environ["DISPLAY"],
+                            "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],
+                            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
 failures = []
 
-def pump(seconds):
+def pump(seconds, until=lambda: False):
     end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        GLib.MainContext.default().iteration(False)
+    while time.monotonic() < end and not until():
+        drain()
         time.sleep(0.01)
+    drain()
+
+# Hands every event that has arrived to the listener.
+def drain():
+    while GLib.MainContext.default().iteration(False): pass
 
 def find(role, name=None):
     for _ in range(100):
@@ -66,12 +91,22 @@ def search(node, role, name):
         if found: return found
     return None
 
+centres = {}
+display = None
+
+def display_text():
+    return Atspi.Text.get_text(display, 0, -1) if display else None
+
+# Clicks the keys one after the other. After each click it waits until the display's text
+# changes, or for 0.3 s where a click leaves it as it was.
 def click(*names):
     for name in names:
-        box = find(Atspi.Role.PUSH_BUTTON, name).get_extents(Atspi.CoordType.SCREEN)
-        subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2),
-                        str(box.y + box.height // 2), "click", "1"], check=True)
-        pump(0.3)
+        if name not in centres:
+            box = find(Atspi.Role.PUSH_BUTTON, name).get_extents(Atspi.CoordType.SCREEN)
+            centres[name] = (str(box.x + box.width // 2), str(box.y + box.height // 2))
+        before = display_text()
+        subprocess.run(["xdotool", "mousemove", *centres[name], "click", "1"], check=True)
+        pump(0.3, until=lambda: display_text() != before)
 
 def focused_name(node):
     if node.get_state_set().contains(Atspi.StateType.FOCUSED): return node.get_name()
@@ -88,6 +123,7 @@ try:
     subprocess.run(["xdotool", "search", "--sync", "--name", "^Numbrel$", "windowfocus"])
     click("Switch on")
     display = find(Atspi.Role.TEXT, "Display")
+    pump(0.3)
     heard.clear()
     click("1", "2", "Plus", "3")
     del heard[:], caret_moves[:]
@@ -109,11 +145,13 @@ try:
     names = []
     selections.clear()
     for _ in range(80):
+        focus_events.clear()
         subprocess.run(["xdotool", "key", "Tab"], check=True)
-        pump(0.2)
+        pump(2, until=lambda: focus_events)
         names.append(focused_name(window))
         if names.count("Power") == 2: break
     if names.count("Power") != 2: failures.append(f"Tab did not go round to Power: {names}")
+    pump(0.3)
     # A reader hears the selection Tab makes with the focus; an event of its own would have the
     # number read twice, and letting go of it on Tab out be read as "unselected".
     expect("selection events on tabbing through the display", selections, [])
@@ -139,9 +177,10 @@ try:
 finally:
     app.kill()
     os.killpg(bus.pid, signal.SIGKILL)
-    xvfb.kill()
+    xvfb.terminate()  # so that it removes its lock file and socket
     for process in (app, bus, xvfb):
         process.wait(timeout=10)
+    shutil.rmtree(runtime)
 qt_log.seek(0)
 expect("the first of Qt's accessibility warnings",
        [line for line in qt_log.read().splitlines() if "interface" in line][:1], [])
