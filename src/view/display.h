@@ -30,6 +30,9 @@ public:
     // calls this once its event loop runs rather than while it is being built.
     void fitFont();
 
+    // Where the line edit draws the caret, for the accessible interface.
+    QRect caretRect() const { return cursorRect(); }
+
     // Swaps the background and text colours for a moment. A flash during a flash starts it over.
     void flash();
 
