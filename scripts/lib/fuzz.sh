@@ -6,10 +6,11 @@ NUMBREL_FUZZ_BUILD="$NUMBREL_ROOT/build-fuzz"
 # shellcheck disable=SC2034  # used by the scripts that source this file
 NUMBREL_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
-# Builds every fuzz target with clang, instrumented, into build-fuzz.
+# Builds every fuzz target with clang, instrumented, into build-fuzz; the view too, for the
+# target that queries the display's accessible interface.
 build_fuzzers() {
     build_in "$NUMBREL_FUZZ_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-        -DNUMBREL_BUILD_VIEW=OFF -DBUILD_TESTING=OFF -DNUMBREL_BUILD_FUZZERS=ON
+        -DNUMBREL_BUILD_VIEW=ON -DBUILD_TESTING=OFF -DNUMBREL_BUILD_FUZZERS=ON
 }
 
 # Runs each fuzz target for the given number of seconds, one after the other, from the
@@ -25,7 +26,8 @@ run_fuzzers() {
         log="$NUMBREL_FUZZ_BUILD/$target.log"
         mkdir -p "$corpus" "$artifacts"
         echo "Fuzzing $target for $seconds s ..."
-        if ! "$NUMBREL_FUZZ_BUILD/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len=4096 \
+        if ! LSAN_OPTIONS="suppressions=$NUMBREL_ROOT/fuzz/lsan.supp:print_suppressions=0" \
+            "$NUMBREL_FUZZ_BUILD/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len=4096 \
             -timeout=10 -print_final_stats=1 -artifact_prefix="$artifacts/" \
             "$corpus" "$NUMBREL_ROOT/fuzz/corpus/$target" >"$log" 2>&1; then
             tail -n 40 "$log" >&2

@@ -24,6 +24,9 @@ constexpr auto kFlashDuration = std::chrono::milliseconds(330);
 // one more after the last character.
 constexpr int kLineEditMargin = 2;
 constexpr int kCaretWidth = 1;
+// A long text whose first characters are already too wide for the display at its smallest font
+// takes that font; only those characters are measured.
+constexpr qsizetype kMeasuredPart = 1000;
 
 // Arial's metrics, close to Tahoma's, first; wider faces after it.
 QFont fullSizeFont() {
@@ -86,7 +89,12 @@ void Display::setTextQuietly(const QString& text) {
 
 void Display::fitFont() {
     m_fittedText = text();
-    setFont(fittingFont(fullSizeFont(), m_fittedText, textRoom(), kFloorPointSize, *this));
+    const qreal room = textRoom();
+    QFont fitted = fittingFont(fullSizeFont(), m_fittedText.left(kMeasuredPart), room,
+                               kFloorPointSize, *this);
+    if (m_fittedText.size() > kMeasuredPart && fitted.pointSizeF() != kFloorPointSize)
+        fitted = fittingFont(fullSizeFont(), m_fittedText, room, kFloorPointSize, *this);
+    setFont(fitted);
     setToolTip(m_fittedText);
 }
 

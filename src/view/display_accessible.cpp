@@ -156,6 +156,7 @@ int DisplayAccessible::characterCount() const { return readerText().size(); }
 // caret, whose place the line edit knows. A character scrolled out of view reports where it
 // would be, unclipped, as Qt's own line edit reports every character.
 QRect DisplayAccessible::characterRect(int offset) const {
+    // Qt's bridge asks for each offset of a range, however far it reaches out of the text.
     if (offset < 0 || offset >= characterCount()) return QRect();
     const GlyphPositions& places = positions();
     const qreal left = caretX() + places.left(offset) - places.left(cursorPosition());
