@@ -4,9 +4,9 @@
 // window on the offscreen platform, and then a list of queries with offsets and boundaries.
 // Count, text, pieces and offsets must agree; a slow query is caught by libFuzzer's -timeout.
 //
-// Input: 4 bytes text length (modulo 1,000,001), 1 byte piece length (modulo 64, at least 1),
-// the piece's UTF-16 units (2 bytes each, little-endian), then queries of 9 bytes each: a kind,
-// and two offsets of 4 bytes (see offsetFrom).
+// Input: 4 bytes text length (the low 3 bits pick its scale, see kLongest), 1 byte piece length
+// (modulo 64, at least 1), the piece's UTF-16 units (2 bytes each, little-endian), then queries
+// of 9 bytes each: a kind, and two offsets of 4 bytes (see offsetFrom).
 
 #include <algorithm>
 #include <cstddef>
@@ -24,10 +24,11 @@
 namespace numbrel::fuzz {
 namespace {
 
-constexpr int kLongestText = 1'000'000;
+// The longest text of each scale: most texts are short, and so quick to try.
+constexpr std::uint32_t kLongest[] = {0, 16, 256, 4096, 65'536, 1'000'000, 1'000'000, 1'000'000};
 // The range extents query runs Qt's loop over each offset of the range, here as in Qt's bridge.
 // Outside the text each step costs the bridge's own loop, so ranges reach at most this far out.
-constexpr int kRangeOutside = 1'000'000;
+constexpr int kRangeOutside = 4096;
 
 class Bytes {
 public:
@@ -191,7 +192,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace numbrel::fuzz;
     Window& shown = window();
     Bytes bytes({data, size});
-    const auto length = static_cast<int>(bytes.word(4) % (kLongestText + 1));
+    const std::uint32_t scaled = bytes.word(4);
+    const auto length = static_cast<int>((scaled >> 3) % (kLongest[scaled & 7] + 1));
     const int pieceLength = std::max(bytes.byte() % 64, 1);
     QString piece;
     for (int i = 0; i < pieceLength; ++i) piece += QChar(static_cast<char16_t>(bytes.word(2)));

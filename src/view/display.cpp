@@ -1,5 +1,6 @@
 #include "view/display.h"
 
+#include <algorithm>
 #include <chrono>
 #include <limits>
 
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -27,6 +29,9 @@ constexpr int kCaretWidth = 1;
 // A long text whose first characters are already too wide for the display at its smallest font
 // takes that font; only those characters are measured.
 constexpr qsizetype kMeasuredPart = 1000;
+// The line edit records each character an edit inserts or removes, for its undo, until the text
+// is set; past this many the display sets its own text again and so starts the record anew.
+constexpr qsizetype kUndoCharacters = 100'000;
 
 // Arial's metrics, close to Tahoma's, first; wider faces after it.
 QFont fullSizeFont() {
@@ -44,6 +49,20 @@ QPalette swapped(QPalette palette) {
     palette.setColor(QPalette::Base, palette.color(QPalette::Text));
     palette.setColor(QPalette::Text, background);
     return palette;
+}
+
+// How many characters an edit from `before` to `after` inserted and removed: all but the parts
+// both share at the start and at the end.
+qsizetype editedCharacters(QStringView before, QStringView after) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype same = 0;
+    while (same < shorter && before[same] == after[same]) ++same;
+    qsizetype sameEnd = 0;
+    while (sameEnd < shorter - same &&
+           before[before.size() - 1 - sameEnd] == after[after.size() - 1 - sameEnd]) {
+        ++sameEnd;
+    }
+    return before.size() + after.size() - 2 * (same + sameEnd);
 }
 
 // The menu's "Copy", in any language: the action that shows the copy shortcut.
@@ -67,6 +86,7 @@ Display::Display(QWidget* parent) : QLineEdit(parent) {
     m_flashTimer.setSingleShot(true);
     m_flashTimer.setInterval(kFlashDuration);
     connect(&m_flashTimer, &QTimer::timeout, this, &Display::endFlash);
+    connect(this, &QLineEdit::textEdited, this, &Display::countEdit);
 }
 
 void Display::showText(const QString& text) {
@@ -85,6 +105,38 @@ void Display::setTextQuietly(const QString& text) {
     }
     QAccessibleTextUpdateEvent changed(this, 0, old, text);
     QAccessible::updateAccessibility(&changed);
+    m_editedText = text;
+    m_undoCharacters = 0;
+}
+
+// A user who pastes one long text over another again and again gains nothing from a record that
+// grows by both texts each time. The line edit keeps the record's memory for the next record, so
+// the record never takes more than about kUndoCharacters plus the longest single edit.
+void Display::countEdit(const QString& text) {
+    m_undoCharacters += editedCharacters(m_editedText, text);
+    m_editedText = text;
+    if (m_undoCharacters > kUndoCharacters) {
+        // After the edit has finished: the line edit is still at work on it here.
+        QMetaObject::invokeMethod(this, &Display::forgetEdits, Qt::QueuedConnection);
+    }
+}
+
+// Sets the same text again, out of readers' hearing, and puts the caret and the selection back.
+void Display::forgetEdits() {
+    m_undoCharacters = 0;
+    const int caret = cursorPosition();
+    const int start = selectionStart();
+    const auto length = static_cast<int>(selectedText().size());
+    const SilentAccessibility silent;
+    const QSignalBlocker blocker(this);
+    setText(text());
+    if (start < 0) {
+        setCursorPosition(caret);
+    } else if (caret == start) {
+        setSelection(start + length, -length);
+    } else {
+        setSelection(start, length);
+    }
 }
 
 void Display::fitFont() {

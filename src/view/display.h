@@ -48,10 +48,16 @@ private:
     qreal textRoom() const;
     void endFlash();
     void copyWhole() const;
+    void countEdit(const QString& text);
+    void forgetEdits();
 
     QPalette m_colours;
     QTimer m_flashTimer;
     QString m_fittedText;
+    // The text after the last edit or the last text set, and the characters the line edit has
+    // recorded for its undo since the text was last set.
+    QString m_editedText;
+    qsizetype m_undoCharacters = 0;
 };
 
 }  // namespace numbrel
