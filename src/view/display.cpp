@@ -51,18 +51,27 @@ QPalette swapped(QPalette palette) {
     return palette;
 }
 
-// How many characters an edit from `before` to `after` inserted and removed: all but the parts
-// both share at the start and at the end.
-qsizetype editedCharacters(QStringView before, QStringView after) {
+// What an edit from `before` to `after` changed: the UTF-16 units both texts share at the start
+// and at the end, never half a surrogate pair, and what lies between them in each.
+struct Change {
+    qsizetype same = 0;
+    QStringView removed;
+    QStringView inserted;
+};
+
+Change changeBetween(QStringView before, QStringView after) {
     const qsizetype shorter = std::min(before.size(), after.size());
     qsizetype same = 0;
     while (same < shorter && before[same] == after[same]) ++same;
+    if (same > 0 && before[same - 1].isHighSurrogate()) --same;
     qsizetype sameEnd = 0;
     while (sameEnd < shorter - same &&
            before[before.size() - 1 - sameEnd] == after[after.size() - 1 - sameEnd]) {
         ++sameEnd;
     }
-    return before.size() + after.size() - 2 * (same + sameEnd);
+    if (sameEnd > 0 && before[before.size() - sameEnd].isLowSurrogate()) --sameEnd;
+    return {same, before.mid(same, before.size() - same - sameEnd),
+            after.mid(same, after.size() - same - sameEnd)};
 }
 
 // The menu's "Copy", in any language: the action that shows the copy shortcut.
@@ -94,8 +103,9 @@ void Display::showText(const QString& text) {
     if (text != m_fittedText) fitFont();
 }
 
-// Writes the text as the program's answer to a key. Readers get the text-changed event but not
-// Qt's caret move: a reader that follows the caret would read the line out, and the announcer
+// Writes the text as the program's answer to a key. Readers get the text-changed event, for the
+// part that changed only, so that a long text's unchanged ends are not sent again, but not Qt's
+// caret move: a reader that follows the caret would read the line out, and the announcer
 // already speaks the new text, whichever control has the focus.
 void Display::setTextQuietly(const QString& text) {
     const QString old = this->text();
@@ -103,7 +113,9 @@ void Display::setTextQuietly(const QString& text) {
         const SilentAccessibility silent;
         setText(text);
     }
-    QAccessibleTextUpdateEvent changed(this, 0, old, text);
+    const Change change = changeBetween(old, text);
+    QAccessibleTextUpdateEvent changed(this, static_cast<int>(change.same),
+                                       change.removed.toString(), change.inserted.toString());
     QAccessible::updateAccessibility(&changed);
     m_editedText = text;
     m_undoCharacters = 0;
@@ -113,7 +125,8 @@ void Display::setTextQuietly(const QString& text) {
 // grows by both texts each time. The line edit keeps the record's memory for the next record, so
 // the record never takes more than about kUndoCharacters plus the longest single edit.
 void Display::countEdit(const QString& text) {
-    m_undoCharacters += editedCharacters(m_editedText, text);
+    const Change change = changeBetween(m_editedText, text);
+    m_undoCharacters += change.removed.size() + change.inserted.size();
     m_editedText = text;
     if (m_undoCharacters > kUndoCharacters) {
         // After the edit has finished: the line edit is still at work on it here.
