@@ -7,7 +7,8 @@
 // narrow face, then smaller sizes down to its smallest, after which the text scrolls), clicks "C",
 // and clicks "Del" on the empty display (a refusal, which flashes the display). Typed digits are
 // reported by the font size they led to. The first round, when every font size is new, is reported
-// on its own.
+// on its own. Then, up to 10 times, 100,000 digits are pasted over the display with Ctrl+V, and
+// a digit typed and "Del" clicked on that long text.
 
 #include <algorithm>
 #include <charconv>
@@ -22,6 +23,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -130,6 +132,12 @@ public:
                         new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text)});
     }
 
+    double paste(QWidget* display) {
+        return measure(display, QEvent::KeyPress,
+                       {new QKeyEvent(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier),
+                        new QKeyEvent(QEvent::KeyRelease, Qt::Key_V, Qt::ControlModifier)});
+    }
+
     double click(QPushButton& button) {
         const QPointF centre = QRectF(button.rect()).center();
         const QPointF global = button.mapToGlobal(centre);
@@ -194,6 +202,17 @@ int run(int rounds) {
     }
     cold.print("first round (every font size new), milliseconds:");
     warm.print("later rounds, milliseconds:");
+
+    Samples pasted;
+    QGuiApplication::clipboard()->setText(QString(100'000, u'9'));
+    for (int round = 0; round < std::min(rounds, 10); ++round) {
+        display->selectAll();
+        pasted.byKind["paste of 100,000 digits"].push_back(bench.paste(display));
+        pasted.byKind["typed digit after it"].push_back(bench.type(display, '5'));
+        pasted.byKind["click \"Del\" after it"].push_back(
+            bench.click(key(view, QStringLiteral("Del"))));
+    }
+    pasted.print("on a display of 100,000 digits, milliseconds:");
     return 0;
 }
 

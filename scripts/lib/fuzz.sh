@@ -3,10 +3,11 @@
 
 NUMBREL_FUZZ_BUILD="$NUMBREL_ROOT/build-fuzz"
 
-# Builds every fuzz target with clang, instrumented, into build-fuzz.
+# Builds every fuzz target with clang, instrumented, into build-fuzz; the view too, for the
+# target that queries the display's accessible interface.
 build_fuzzers() {
     build_quietly "$NUMBREL_FUZZ_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_COMPILER=clang++ -DNUMBREL_BUILD_VIEW=OFF -DBUILD_TESTING=OFF \
+        -DCMAKE_CXX_COMPILER=clang++ -DNUMBREL_BUILD_VIEW=ON -DBUILD_TESTING=OFF \
         -DNUMBREL_BUILD_FUZZERS=ON
 }
 
@@ -25,7 +26,8 @@ run_fuzzers() {
     mapfile -t targets < <(fuzz_targets)
     for target in "${targets[@]}"; do
         mkdir -p "$NUMBREL_FUZZ_BUILD/corpus/$target" "$NUMBREL_FUZZ_BUILD/artifacts/$target"
-        "$NUMBREL_FUZZ_BUILD/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len=4096 \
+        LSAN_OPTIONS="suppressions=$NUMBREL_ROOT/fuzz/lsan.supp:print_suppressions=0" \
+            "$NUMBREL_FUZZ_BUILD/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len=4096 \
             -timeout=10 -print_final_stats=1 -artifact_prefix="$NUMBREL_FUZZ_BUILD/artifacts/$target/" \
             "$NUMBREL_FUZZ_BUILD/corpus/$target" "$NUMBREL_ROOT/fuzz/corpus/$target" \
             >"$NUMBREL_FUZZ_BUILD/$target.log" 2>&1 &

@@ -1,11 +1,11 @@
 #include "view/accessible_factory.h"
 
 #include <QAccessibleWidget>
-#include <QLineEdit>
 
 #include "view/announcer.h"
 #include "view/display.h"
 #include "view/display_accessible.h"
+#include "view/reader_text.h"
 
 namespace numbrel {
 namespace {
@@ -13,7 +13,7 @@ namespace {
 QAccessibleInterface* viewInterface(const QString&, QObject* object) {
     const QMetaObject* type = object->metaObject();
     if (type == &Display::staticMetaObject) {
-        return new DisplayAccessible(static_cast<QLineEdit*>(object));
+        return new DisplayAccessible(static_cast<Display*>(object));
     }
     if (type == &Announcer::staticMetaObject) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
@@ -24,10 +24,69 @@ QAccessibleInterface* viewInterface(const QString&, QObject* object) {
     return nullptr;
 }
 
+QAccessible::UpdateHandler bridgeHandler = nullptr;
+void toReaders(QAccessibleEvent* event);
+
+// Hands the event on to Qt's bridge to the readers, or to the handler that stood before.
+void forward(QAccessibleEvent* event) {
+    if (bridgeHandler != nullptr) {
+        bridgeHandler(event);
+        return;
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(toReaders);
+}
+
+// Qt's line edit tells readers of each edit at a UTF-16 index and with the characters as they
+// were typed or pasted; the display's readers get its characters and offsets as its accessible
+// interface gives them (see ReaderText). The text before an edit is the same before and after.
+void toReaders(QAccessibleEvent* event) {
+    const auto* display = qobject_cast<Display*>(event->object());
+    if (display == nullptr || !QAccessible::isActive()) {
+        forward(event);
+        return;
+    }
+    const auto offset = [display](int unit) {
+        return ReaderText::characters(QStringView(display->text()).left(unit));
+    };
+    QObject* source = event->object();
+    switch (event->type()) {
+        case QAccessible::TextInserted: {
+            const auto& edit = static_cast<const QAccessibleTextInsertEvent&>(*event);
+            QAccessibleTextInsertEvent readable(source, offset(edit.changePosition()),
+                                                ReaderText::forReaders(edit.textInserted()));
+            forward(&readable);
+            break;
+        }
+        case QAccessible::TextRemoved: {
+            const auto& edit = static_cast<const QAccessibleTextRemoveEvent&>(*event);
+            QAccessibleTextRemoveEvent readable(source, offset(edit.changePosition()),
+                                                ReaderText::forReaders(edit.textRemoved()));
+            forward(&readable);
+            break;
+        }
+        case QAccessible::TextUpdated: {
+            const auto& edit = static_cast<const QAccessibleTextUpdateEvent&>(*event);
+            QAccessibleTextUpdateEvent readable(source, offset(edit.changePosition()),
+                                                ReaderText::forReaders(edit.textRemoved()),
+                                                ReaderText::forReaders(edit.textInserted()));
+            forward(&readable);
+            break;
+        }
+        default:
+            forward(event);
+    }
+}
+
 }  // namespace
 
 void installAccessibleInterfaces() {
-    static const bool installed = (QAccessible::installFactory(viewInterface), true);
+    static const bool installed = [] {
+        QAccessible::installFactory(viewInterface);
+        bridgeHandler = QAccessible::installUpdateHandler(toReaders);
+        return true;
+    }();
     Q_UNUSED(installed);
 }
 

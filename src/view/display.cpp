@@ -1,5 +1,6 @@
 #include "view/display.h"
 
+#include <algorithm>
 #include <chrono>
 #include <limits>
 
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -24,6 +26,12 @@ constexpr auto kFlashDuration = std::chrono::milliseconds(330);
 // one more after the last character.
 constexpr int kLineEditMargin = 2;
 constexpr int kCaretWidth = 1;
+// A long text whose first characters are already too wide for the display at its smallest font
+// takes that font; only those characters are measured.
+constexpr qsizetype kMeasuredPart = 1000;
+// The line edit records each character an edit inserts or removes, for its undo, until the text
+// is set; past this many the display sets its own text again and so starts the record anew.
+constexpr qsizetype kUndoCharacters = 100'000;
 
 // Arial's metrics, close to Tahoma's, first; wider faces after it.
 QFont fullSizeFont() {
@@ -41,6 +49,29 @@ QPalette swapped(QPalette palette) {
     palette.setColor(QPalette::Base, palette.color(QPalette::Text));
     palette.setColor(QPalette::Text, background);
     return palette;
+}
+
+// What an edit from `before` to `after` changed: the UTF-16 units both texts share at the start
+// and at the end, never half a surrogate pair, and what lies between them in each.
+struct Change {
+    qsizetype same = 0;
+    QStringView removed;
+    QStringView inserted;
+};
+
+Change changeBetween(QStringView before, QStringView after) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype same = 0;
+    while (same < shorter && before[same] == after[same]) ++same;
+    if (same > 0 && before[same - 1].isHighSurrogate()) --same;
+    qsizetype sameEnd = 0;
+    while (sameEnd < shorter - same &&
+           before[before.size() - 1 - sameEnd] == after[after.size() - 1 - sameEnd]) {
+        ++sameEnd;
+    }
+    if (sameEnd > 0 && before[before.size() - sameEnd].isLowSurrogate()) --sameEnd;
+    return {same, before.mid(same, before.size() - same - sameEnd),
+            after.mid(same, after.size() - same - sameEnd)};
 }
 
 // The menu's "Copy", in any language: the action that shows the copy shortcut.
@@ -64,6 +95,7 @@ Display::Display(QWidget* parent) : QLineEdit(parent) {
     m_flashTimer.setSingleShot(true);
     m_flashTimer.setInterval(kFlashDuration);
     connect(&m_flashTimer, &QTimer::timeout, this, &Display::endFlash);
+    connect(this, &QLineEdit::textEdited, this, &Display::countEdit);
 }
 
 void Display::showText(const QString& text) {
@@ -71,8 +103,9 @@ void Display::showText(const QString& text) {
     if (text != m_fittedText) fitFont();
 }
 
-// Writes the text as the program's answer to a key. Readers get the text-changed event but not
-// Qt's caret move: a reader that follows the caret would read the line out, and the announcer
+// Writes the text as the program's answer to a key. Readers get the text-changed event, for the
+// part that changed only, so that a long text's unchanged ends are not sent again, but not Qt's
+// caret move: a reader that follows the caret would read the line out, and the announcer
 // already speaks the new text, whichever control has the focus.
 void Display::setTextQuietly(const QString& text) {
     const QString old = this->text();
@@ -80,13 +113,53 @@ void Display::setTextQuietly(const QString& text) {
         const SilentAccessibility silent;
         setText(text);
     }
-    QAccessibleTextUpdateEvent changed(this, 0, old, text);
+    const Change change = changeBetween(old, text);
+    QAccessibleTextUpdateEvent changed(this, static_cast<int>(change.same),
+                                       change.removed.toString(), change.inserted.toString());
     QAccessible::updateAccessibility(&changed);
+    m_editedText = text;
+    m_undoCharacters = 0;
+}
+
+// A user who pastes one long text over another again and again gains nothing from a record that
+// grows by both texts each time. The line edit keeps the record's memory for the next record, so
+// the record never takes more than about kUndoCharacters plus the longest single edit.
+void Display::countEdit(const QString& text) {
+    const Change change = changeBetween(m_editedText, text);
+    m_undoCharacters += change.removed.size() + change.inserted.size();
+    m_editedText = text;
+    if (m_undoCharacters > kUndoCharacters) {
+        // After the edit has finished: the line edit is still at work on it here.
+        QMetaObject::invokeMethod(this, &Display::forgetEdits, Qt::QueuedConnection);
+    }
+}
+
+// Sets the same text again, out of readers' hearing, and puts the caret and the selection back.
+void Display::forgetEdits() {
+    m_undoCharacters = 0;
+    const int caret = cursorPosition();
+    const int start = selectionStart();
+    const auto length = static_cast<int>(selectedText().size());
+    const SilentAccessibility silent;
+    const QSignalBlocker blocker(this);
+    setText(text());
+    if (start < 0) {
+        setCursorPosition(caret);
+    } else if (caret == start) {
+        setSelection(start + length, -length);
+    } else {
+        setSelection(start, length);
+    }
 }
 
 void Display::fitFont() {
     m_fittedText = text();
-    setFont(fittingFont(fullSizeFont(), m_fittedText, textRoom(), kFloorPointSize, *this));
+    const qreal room = textRoom();
+    QFont fitted = fittingFont(fullSizeFont(), m_fittedText.left(kMeasuredPart), room,
+                               kFloorPointSize, *this);
+    if (m_fittedText.size() > kMeasuredPart && fitted.pointSizeF() != kFloorPointSize)
+        fitted = fittingFont(fullSizeFont(), m_fittedText, room, kFloorPointSize, *this);
+    setFont(fitted);
     setToolTip(m_fittedText);
 }
 

@@ -30,6 +30,9 @@ public:
     // calls this once its event loop runs rather than while it is being built.
     void fitFont();
 
+    // Where the line edit draws the caret, for the accessible interface.
+    QRect caretRect() const { return cursorRect(); }
+
     // Swaps the background and text colours for a moment. A flash during a flash starts it over.
     void flash();
 
@@ -45,10 +48,16 @@ private:
     qreal textRoom() const;
     void endFlash();
     void copyWhole() const;
+    void countEdit(const QString& text);
+    void forgetEdits();
 
     QPalette m_colours;
     QTimer m_flashTimer;
     QString m_fittedText;
+    // The text after the last edit or the last text set, and the characters the line edit has
+    // recorded for its undo since the text was last set.
+    QString m_editedText;
+    qsizetype m_undoCharacters = 0;
 };
 
 }  // namespace numbrel

@@ -1,31 +1,72 @@
 #include "view/display_accessible.h"
 
 #include <algorithm>
+#include <cmath>
 
-#include <QLineEdit>
-#include <QStyle>
-#include <QStyleOptionFrame>
-
+#include "view/display.h"
 #include "view/text_pieces.h"
 
 namespace numbrel {
 namespace {
 
-// The line edit keeps this many pixels free on each side of its text.
-constexpr int kLineEditMargin = 2;
+// Qt's line edit reports its caret 5 pixels left of where the caret's character begins.
+constexpr int kCaretRectInset = 5;
 
-QString pieceText(const QString& text, TextPiece piece, int* startOffset, int* endOffset) {
+bool sameText(const QString& a, const QString& b) {
+    return a.constData() == b.constData() && a.size() == b.size();
+}
+
+QString pieceText(const ReaderText& text, TextPiece piece, int* startOffset, int* endOffset) {
     *startOffset = piece.start;
     *endOffset = piece.end;
-    return text.mid(piece.start, piece.end - piece.start);
+    return text.text(piece.start, piece.end);
+}
+
+QString noPiece(int* startOffset, int* endOffset) {
+    *startOffset = *endOffset = -1;
+    return QString();
 }
 
 }  // namespace
 
-DisplayAccessible::DisplayAccessible(QLineEdit* display)
+DisplayAccessible::DisplayAccessible(Display* display)
     : QAccessibleWidget(display, QAccessible::EditableText) {}
 
-QLineEdit* DisplayAccessible::lineEdit() const { return static_cast<QLineEdit*>(widget()); }
+Display* DisplayAccessible::display() const { return static_cast<Display*>(widget()); }
+
+// The line edit keeps the text it draws as long as the text is unchanged, and this interface
+// keeps a copy of it: while the copy lives, a new text cannot take the same place in memory.
+const ReaderText& DisplayAccessible::readerText() const {
+    const QString shown = display()->displayText();
+    if (!sameText(shown, m_text.shown())) {
+        m_text = ReaderText(shown);
+        m_positions.reset();
+    }
+    return m_text;
+}
+
+const GlyphPositions& DisplayAccessible::positions() const {
+    const ReaderText& text = readerText();
+    if (!m_positions || display()->font() != m_positionsFont) {
+        m_positionsFont = display()->font();
+        m_positions.emplace(text, m_positionsFont);
+    }
+    return *m_positions;
+}
+
+// The line edit finds its caret's place in time linear in the text, so it is asked again only
+// when the text, the font, the caret or the display's size has changed.
+const QRect& DisplayAccessible::caretRect() const {
+    const Display& shown = *display();
+    const int cursor = shown.cursorPosition();
+    if (!sameText(m_caret.shown, readerText().shown()) || m_caret.font != shown.font() ||
+        m_caret.cursor != cursor || m_caret.size != shown.size()) {
+        m_caret = {readerText().shown(), shown.font(), cursor, shown.size(), shown.caretRect()};
+    }
+    return m_caret.rect;
+}
+
+qreal DisplayAccessible::caretX() const { return caretRect().x() + kCaretRectInset; }
 
 void* DisplayAccessible::interface_cast(QAccessible::InterfaceType type) {
     if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
@@ -36,9 +77,9 @@ void* DisplayAccessible::interface_cast(QAccessible::InterfaceType type) {
 QString DisplayAccessible::text(QAccessible::Text kind) const {
     switch (kind) {
         case QAccessible::Value:
-            return lineEdit()->text();
+            return readerText().text(0, readerText().size());
         case QAccessible::Description:
-            return lineEdit()->accessibleDescription();
+            return display()->accessibleDescription();
         default:
             return QAccessibleWidget::text(kind);
     }
@@ -46,102 +87,118 @@ QString DisplayAccessible::text(QAccessible::Text kind) const {
 
 QAccessible::State DisplayAccessible::state() const {
     QAccessible::State state = QAccessibleWidget::state();
-    state.editable = !lineEdit()->isReadOnly();
+    state.editable = !display()->isReadOnly();
     state.selectableText = true;
     return state;
 }
 
 void DisplayAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const {
     *startOffset = *endOffset = 0;
-    if (selectionIndex != 0 || !lineEdit()->hasSelectedText()) return;
-    *startOffset = lineEdit()->selectionStart();
-    *endOffset = lineEdit()->selectionEnd();
+    if (selectionIndex != 0 || !display()->hasSelectedText()) return;
+    const int start = display()->selectionStart();
+    *startOffset = readerText().offsetOf(start);
+    *endOffset = readerText().offsetOf(start + static_cast<int>(display()->selectedText().size()));
 }
 
-int DisplayAccessible::selectionCount() const { return lineEdit()->hasSelectedText() ? 1 : 0; }
+int DisplayAccessible::selectionCount() const { return display()->hasSelectedText() ? 1 : 0; }
 
 void DisplayAccessible::addSelection(int startOffset, int endOffset) {
     setSelection(0, startOffset, endOffset);
 }
 
 void DisplayAccessible::removeSelection(int selectionIndex) {
-    if (selectionIndex == 0) lineEdit()->deselect();
+    if (selectionIndex == 0) display()->deselect();
 }
 
 void DisplayAccessible::setSelection(int selectionIndex, int startOffset, int endOffset) {
     if (selectionIndex != 0) return;
-    const int start = resolved(startOffset);
-    lineEdit()->setSelection(start, resolved(endOffset) - start);
+    const int start = readerText().unitOf(clamped(startOffset));
+    display()->setSelection(start, readerText().unitOf(clamped(endOffset)) - start);
 }
 
-int DisplayAccessible::cursorPosition() const { return lineEdit()->cursorPosition(); }
+int DisplayAccessible::cursorPosition() const {
+    return readerText().offsetOf(display()->cursorPosition());
+}
 
 void DisplayAccessible::setCursorPosition(int position) {
-    lineEdit()->setCursorPosition(resolved(position));
+    display()->setCursorPosition(readerText().unitOf(clamped(position)));
 }
 
+// As QString::mid: the part of [start, end) that lies in the text.
 QString DisplayAccessible::text(int startOffset, int endOffset) const {
-    const int start = resolved(startOffset);
-    return lineEdit()->text().mid(start, std::max(resolved(endOffset) - start, 0));
+    return readerText().text(startOffset, endOffset);
 }
 
 QString DisplayAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType kind,
                                             int* startOffset, int* endOffset) const {
-    const QString shown = lineEdit()->text();
-    return pieceText(shown, pieceBefore(shown, kind, resolved(offset)), startOffset, endOffset);
+    const std::optional<int> at = resolved(offset);
+    if (!at) return noPiece(startOffset, endOffset);
+    return pieceText(m_text, pieceBefore(m_text, kind, *at), startOffset, endOffset);
 }
 
 QString DisplayAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType kind,
                                            int* startOffset, int* endOffset) const {
-    const QString shown = lineEdit()->text();
-    return pieceText(shown, pieceAfter(shown, kind, resolved(offset)), startOffset, endOffset);
+    const std::optional<int> at = resolved(offset);
+    if (!at) return noPiece(startOffset, endOffset);
+    return pieceText(m_text, pieceAfter(m_text, kind, *at), startOffset, endOffset);
 }
 
 QString DisplayAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType kind,
                                         int* startOffset, int* endOffset) const {
-    const QString shown = lineEdit()->text();
-    return pieceText(shown, pieceAt(shown, kind, resolved(offset)), startOffset, endOffset);
+    const std::optional<int> at = resolved(offset);
+    if (!at) return noPiece(startOffset, endOffset);
+    return pieceText(m_text, pieceAt(m_text, kind, *at), startOffset, endOffset);
 }
 
-int DisplayAccessible::characterCount() const {
-    return static_cast<int>(lineEdit()->text().size());
-}
+int DisplayAccessible::characterCount() const { return readerText().size(); }
 
-// The display shows its text whole and from the left, so a character lies where the text
-// before it ends.
+// Where the line edit draws the character's cluster, scrolled text included: placed from the
+// caret, whose place the line edit knows. A character scrolled out of view reports where it
+// would be, unclipped, as Qt's own line edit reports every character.
 QRect DisplayAccessible::characterRect(int offset) const {
-    const QLineEdit& display = *lineEdit();
-    const QString shown = display.text();
-    const int at = std::clamp(resolved(offset), 0, static_cast<int>(shown.size()));
-    QStyleOptionFrame option;
-    option.initFrom(&display);
-    const QRect contents =
-        display.style()->subElementRect(QStyle::SE_LineEditContents, &option, &display);
-    const QFontMetrics metrics = display.fontMetrics();
-    const int left = contents.left() + kLineEditMargin + metrics.horizontalAdvance(shown.left(at));
-    const int width = at < shown.size() ? metrics.horizontalAdvance(shown.at(at)) : 1;
-    const int top = contents.top() + (contents.height() - metrics.height()) / 2;
-    return QRect(display.mapToGlobal(QPoint(left, top)), QSize(width, metrics.height()));
+    // Qt's bridge asks for each offset of a range, however far it reaches out of the text.
+    if (offset < 0 || offset >= characterCount()) return QRect();
+    const GlyphPositions& places = positions();
+    const qreal left = caretX() + places.left(offset) - places.left(cursorPosition());
+    const int x = static_cast<int>(std::round(left));
+    const int width = std::max(static_cast<int>(std::round(left + places.width(offset))) - x, 1);
+    const QRect line(x, caretRect().y(), width, display()->fontMetrics().height());
+    return line.translated(display()->mapToGlobal(QPoint(0, 0)));
 }
 
 int DisplayAccessible::offsetAtPoint(const QPoint& point) const {
-    return lineEdit()->cursorPositionAt(lineEdit()->mapFromGlobal(point));
+    const QPoint inside = display()->mapFromGlobal(point);
+    return positions().offsetAt(inside.x() - caretX() + positions().left(cursorPosition()));
 }
 
-// The whole text is always in view.
-void DisplayAccessible::scrollToSubstring(int, int) {}
+// As Qt's own line edit does: the caret goes to the end and back to the start, so that the
+// line edit scrolls the whole substring into view if it can.
+void DisplayAccessible::scrollToSubstring(int startIndex, int endIndex) {
+    setCursorPosition(endIndex);
+    setCursorPosition(startIndex);
+}
 
 // One font and colour for the whole text: one run, with no attributes of its own.
-QString DisplayAccessible::attributes(int, int* startOffset, int* endOffset) const {
+QString DisplayAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
+    if (!resolved(offset)) {
+        *startOffset = *endOffset = offset;
+        return QString();
+    }
     *startOffset = 0;
     *endOffset = characterCount();
     return QString();
 }
 
-int DisplayAccessible::resolved(int offset) const {
-    if (offset == -1) return characterCount();
+std::optional<int> DisplayAccessible::resolved(int offset) const {
+    const int size = characterCount();
+    if (offset == -1) return size;
     if (offset == -2) return cursorPosition();
-    return std::clamp(offset, 0, characterCount());
+    if (offset < 0 || offset > size) return std::nullopt;
+    return offset;
+}
+
+int DisplayAccessible::clamped(int offset) const {
+    return resolved(offset).value_or(std::clamp(offset, 0, characterCount()));
 }
 
 }  // namespace numbrel

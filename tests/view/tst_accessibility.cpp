@@ -1,6 +1,10 @@
 // What a screen reader hears: the names and values the window reports through QAccessible.
 
+#include <numeric>
+
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTranslator>
@@ -33,6 +37,15 @@ public:
 private:
     QTranslator m_translator;
 };
+
+// Pastes the text over the display's whole text and lets the display repaint, which scrolls it.
+void pasteOver(Form1View& view, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    display(view)->selectAll();
+    display(view)->paste();
+    QCoreApplication::processEvents();
+    display(view)->repaint();
+}
 
 }  // namespace
 
@@ -123,6 +136,82 @@ private slots:
         QCOMPARE(text->textBeforeOffset(1, QAccessible::WordBoundary, &start, &end), QString());
         text->attributes(1, &start, &end);
         QCOMPARE(std::pair(start, end), std::pair(0, 2));
+    }
+
+    // Readers get every character the display holds, shown as it shows them, counted in code
+    // points; a character is a grapheme cluster and lies where the line edit draws it, scrolled
+    // or not (Qt's own cursorPositionAt says which characters a point falls between).
+    void displayTellsEachCharacterAndItsPlace_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<QList<int>>("characterStarts");
+        QTest::newRow("NULs shown as spaces")
+            << u"12\0\0"_s + u"34"_s << u"12  34"_s << QList<int>{0, 1, 2, 3, 4, 5};
+        QTest::newRow("beyond 16 bits") << u"\U0001F600" "5"_s << u"\U0001F600" "5"_s
+                                        << QList<int>{0, 1};
+        QTest::newRow("combining mark") << u"e\u0301"_s << u"e\u0301"_s << QList<int>{0};
+        // Kerned pairs, blanks that end the kerning, and more than one shaped run of 4096.
+        const QString ones = u"1"_s.repeated(5000);
+        QList<int> every(5003);
+        std::iota(every.begin(), every.end(), 0);
+        QTest::newRow("kerned and scrolled") << ones + u" 11"_s << ones + u" 11"_s << every;
+        const QString scrolled = u"1234567890"_s.repeated(21).left(202);
+        QTest::newRow("202 digits") << scrolled << scrolled << every.mid(0, 202);
+    }
+    void displayTellsEachCharacterAndItsPlace() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, read);
+        QFETCH(QList<int>, characterStarts);
+        Form1View view;
+        QVERIFY(switchOn(view));
+        pasteOver(view, pasted);
+        QLineEdit& shown = *display(view);
+        auto* text = accessible(&shown)->textInterface();
+        const int count = text->characterCount();
+        QCOMPARE(count, static_cast<int>(read.toUcs4().size()));
+        QCOMPARE(text->text(0, count), read);
+        QCOMPARE(text->text(-3, count + 3), read);
+        QCOMPARE(text->cursorPosition(), count);
+        QCOMPARE(accessible(&shown)->text(QAccessible::Value), read);
+
+        QString pieces;
+        const auto ends = QList<int>(characterStarts) << count;
+        for (qsizetype i = 0; i + 1 < ends.size(); ++i) {
+            for (int offset = ends[i]; offset < ends[i + 1]; ++offset) {
+                int start = -1;
+                int end = -1;
+                const QString piece = text->textAtOffset(offset, QAccessible::CharBoundary,
+                                                         &start, &end);
+                QCOMPARE(std::pair(start, end), std::pair(ends[i], ends[i + 1]));
+                if (offset == start) pieces += piece;
+            }
+            const QRect place = text->characterRect(ends[i]);
+            const auto unitAt = [&](int x) {
+                return shown.cursorPositionAt(shown.mapFromGlobal(QPoint(x, place.center().y())));
+            };
+            const QList<uint> codes = read.toUcs4();
+            const auto unit = static_cast<int>(
+                QString::fromUcs4(reinterpret_cast<const char32_t*>(codes.constData()), ends[i])
+                    .size());
+            // A blank 2 pixels wide may round either way.
+            if (place.width() <= 2) continue;
+            QCOMPARE(unitAt(place.left() + 1), unit);
+            QCOMPARE(text->offsetAtPoint(place.center()), ends[i]);
+        }
+        QCOMPARE(pieces, read);
+        QCOMPARE(text->characterRect(count), QRect());
+        QCOMPARE(text->characterRect(-1), QRect());
+        // The end shows; the first character of a long text lies left of the display.
+        const QRect last = text->characterRect(count - 1);
+        const QRect box(shown.mapToGlobal(QPoint(0, 0)), shown.size());
+        QVERIFY(box.contains(last));
+        if (count > 200) QVERIFY(text->characterRect(0).right() < box.left());
+
+        int start = 0;
+        int end = 0;
+        QCOMPARE(text->textAtOffset(count + 1, QAccessible::WordBoundary, &start, &end), QString());
+        QCOMPARE(std::pair(start, end), std::pair(-1, -1));
+        QCOMPARE(text->textAtOffset(-1, QAccessible::WordBoundary, &start, &end).size() > 0, true);
     }
 };
 

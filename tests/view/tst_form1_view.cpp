@@ -136,6 +136,27 @@ private slots:
         QCOMPARE(shownInRecord(view), u"912"_s);
     }
 
+    // Short edits can be undone; pastes of 100,000 characters over as many leave no record to
+    // grow with each paste, and keep the text and the caret where the paste left them.
+    void longPastesLeaveNoUndoRecord() {
+        Form1View view;
+        QVERIFY(switchOn(view));
+        QLineEdit& shown = *display(view);
+        QTest::keyClicks(&shown, u"12"_s);
+        QCoreApplication::processEvents();
+        QVERIFY(shown.isUndoAvailable());
+        for (const QChar digit : {u'7', u'8'}) {
+            QGuiApplication::clipboard()->setText(QString(100'000, digit));
+            shown.selectAll();
+            shown.paste();
+            shown.setCursorPosition(5);
+            QCoreApplication::processEvents();
+            QVERIFY(!shown.isUndoAvailable());
+            QCOMPARE(shown.text(), QString(100'000, digit));
+            QCOMPARE(shown.cursorPosition(), 5);
+        }
+    }
+
     void clickedKeysCalculate_data() {
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("shown");
