@@ -145,7 +145,7 @@ void Form1View::typeIntoDisplay(const QKeyEvent& key) {
 void Form1View::finishEvent() {
     const QString before = m_display->text();
     syncFromModel();
-    if (m_form.lastEventFaulted()) {
+    if (m_form.lastRefusal()) {
         QApplication::beep();
         m_display->flash();
         m_announcer->announce(Display::tr("Not possible"));
