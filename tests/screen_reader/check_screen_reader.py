@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """The real program as a screen reader meets it over AT-SPI, under Xvfb on a private D-Bus
-session (start it with dbus-run-session): the spoken events for results and refusals, the
+session (start it with dbus-run-session): the spoken events for keys, results and refusals, the
 keys' names and states, and the display's text queries, which must all answer."""
 import os, signal, subprocess, sys, tempfile, time
 import warnings
@@ -90,6 +90,8 @@ try:
     display = find(Atspi.Role.TEXT, "Display")
     heard.clear()
     click("1", "2", "Plus", "3")
+    pump(0.5)
+    expect("keys", heard, [(Atspi.Role.STATUS_BAR, text) for text in ("1", "12", "Plus. Empty.", "3")])
     del heard[:], caret_moves[:]
     click("Equals")
     pump(0.5)
@@ -99,7 +101,7 @@ try:
     heard.clear()
     click("Equals", "Equals")
     pump(0.5)
-    expect("refusals", heard, [(Atspi.Role.STATUS_BAR, "Not possible")] * 2)
+    expect("refusals", heard, [(Atspi.Role.STATUS_BAR, "Division: Cannot divide by zero")] * 2)
     expect("display after a refusal", Atspi.Text.get_text(display, 0, -1), "0")
 
     on_key = find(Atspi.Role.PUSH_BUTTON, "Switch on")
