@@ -45,6 +45,17 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>Try &apos;numbrel --help&apos; for more information.</source>
         <translation>Weitere Informationen mit „numbrel --help“.</translation>
     </message>
+    <message>
+        <source>
+Every key has a shortcut that works anywhere in the window. Digits typed on the
+keyboard go into the display; Return, Enter and Space press the key with the focus.
+</source>
+        <translation>
+Jede Taste hat ein Tastenkürzel, das überall im Fenster wirkt. Auf der Tastatur
+getippte Ziffern kommen in die Anzeige; Eingabe und Leertaste drücken die Taste mit
+dem Fokus.
+</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>

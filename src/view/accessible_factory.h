@@ -1,6 +1,6 @@
 #pragma once
 
-// Gives the display and the announcer the accessible interfaces screen readers see.
+// Gives the display, the keys and the announcer the accessible interfaces screen readers see.
 
 namespace numbrel {
 

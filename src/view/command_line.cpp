@@ -7,6 +7,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "app/control_table.h"
+#include "view/keyboard_access.h"
 #include "view/qt_translations.h"
 
 namespace numbrel {
@@ -25,11 +27,34 @@ constexpr const char* kHelpText = QT_TRANSLATE_NOOP(
     "Qt's own options work too, for example: numbrel -platform xcb\n"
     "The keys are described in the manual page: man numbrel\n");
 
+constexpr const char* kShortcutsHeading = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "\n"
+    "Every key has a shortcut that works anywhere in the window. Digits typed on the\n"
+    "keyboard go into the display; Return, Enter and Space press the key with the focus.\n");
+
 constexpr const char* kLicenceText = QT_TRANSLATE_NOOP(
     "CommandLine",
     "License GPL-3.0-or-later: GNU General Public License, version 3 or later.\n"
     "This is free software: you are free to change and redistribute it.\n"
     "There is NO WARRANTY, to the extent permitted by law.\n");
+
+// Every key's caption beside its shortcut, three to a line.
+QString shortcutList() {
+    constexpr std::size_t kPerLine = 3;
+    const std::span<const KeyShortcut> shortcuts = keyShortcuts();
+    QString list;
+    for (std::size_t i = 0; i < shortcuts.size(); ++i) {
+        const char* caption = controlTable[controlIndex(shortcuts[i].key)].start;
+        const QString chord = QKeySequence(shortcuts[i].chord).toString(QKeySequence::PortableText);
+        const bool lineEnds = (i + 1) % kPerLine == 0 || i + 1 == shortcuts.size();
+        list += QStringLiteral("  %1 %2")
+                    .arg(QString::fromLatin1(caption), -9)
+                    .arg(chord, lineEnds ? 0 : -6);
+        if (lineEnds) list += u'\n';
+    }
+    return list;
+}
 
 void print(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -43,7 +68,8 @@ std::optional<int> answerInformationOptions(int argc, char* argv[],
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h") {
-            print(stdout, translations.text(kContext, kHelpText));
+            print(stdout, translations.text(kContext, kHelpText) +
+                              translations.text(kContext, kShortcutsHeading) + shortcutList());
             return 0;
         }
         if (argument == "--version" || argument == "-v") {

@@ -13,6 +13,7 @@
 #include "view/announcer.h"
 #include "view/display.h"
 #include "view/key_button.h"
+#include "view/keyboard_access.h"
 #include "view/normal_state_keeper.h"
 #include "view/refusal_note.h"
 #include "view/refusal_text.h"
@@ -22,14 +23,6 @@
 
 namespace numbrel {
 namespace {
-
-// A key press that types a character. Keys without one (arrows, Home, Shift), Delete, Tab and
-// Ctrl/Alt/Meta chords are the text box's own editing and focus keys and bypass the key filter.
-bool isTypedCharacter(const QKeyEvent& key) {
-    constexpr auto chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return !key.text().isEmpty() && !(key.modifiers() & chords) && key.key() != Qt::Key_Tab &&
-           key.key() != Qt::Key_Backtab && key.key() != Qt::Key_Delete;
-}
 
 // The window draws the buttons the table can show and one display; it has no widget for a
 // label, nor a second display.
@@ -54,6 +47,11 @@ Form1View::Form1View(QWidget* parent) : QWidget(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     keepInNormalState(*this);
+    // A character typed on a key is typed at the end of the display, where the user expects it.
+    m_keyboard = new KeyboardAccess(this, [this](const QKeyEvent& key) {
+        m_display->end(false);
+        typeIntoDisplay(key);
+    });
 
     std::vector<std::pair<int, QWidget*>> tabStops;
     visitControls(m_form, [&](const ControlRow& row, auto& record) {
@@ -90,6 +88,7 @@ QWidget* Form1View::createWidget(const ControlRow& row, const CommandButton& rec
     const auto key = std::get<CommandButton Form1::*>(row.record);
     auto* button = new KeyButton(QString::fromStdString(record.Caption), this);
     button->setAccessibleName(accessibleNameOfKey(key, button->text()));
+    m_keyboard->watch(*button, key);
     const QString operation = namesItsOperation(key) ? button->accessibleName() : QString();
     connect(button, &QPushButton::clicked, this,
             [this, handler = row.click, operation] { click(handler, operation); });

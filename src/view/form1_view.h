@@ -4,8 +4,9 @@
 // by its twips. Clicks go to the button's handler, typed characters to the display's key filter
 // and the user's edits of the display to its record; after every event the records are
 // mirrored back. The keyboard focus stays where the user put it: keys take it by Tab only, and
-// the display takes it when it appears. A refused event shows its reason until the user's next
-// click, typed character or edit of the display. The view holds no calculator logic of its own.
+// the display takes it when it appears; a character typed on a key goes to the end of the
+// display. A refused event shows its reason until the user's next click, typed character or
+// edit of the display. The view holds no calculator logic of its own.
 
 #include <utility>
 #include <vector>
@@ -21,6 +22,7 @@ namespace numbrel {
 class Announcer;
 class Display;
 class KeyButton;
+class KeyboardAccess;
 class RefusalNote;
 struct ControlRow;
 
@@ -58,6 +60,7 @@ private:
     TextBox* m_displayRecord = nullptr;
     Display* m_display = nullptr;
     Announcer* m_announcer = nullptr;
+    KeyboardAccess* m_keyboard = nullptr;
     RefusalNote* m_refusalNote = nullptr;  // made at the first refusal
     std::vector<std::pair<const CommandButton*, KeyButton*>> m_buttons;
 };

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """The real program as a screen reader meets it over AT-SPI, under Xvfb on a private D-Bus
 session (start it with dbus-run-session): the spoken events for keys, results and refusals, the
-keys' names and states, and the display's text queries, which must all answer."""
-import os, signal, subprocess, sys, tempfile, time
+keys' names, states and shortcuts, and the display's text queries, which must all answer."""
+import os, re, signal, subprocess, sys, tempfile, time
 import warnings
 import gi
 gi.require_version("Atspi", "2.0")
@@ -103,6 +103,15 @@ try:
     pump(0.5)
     expect("refusals", heard, [(Atspi.Role.STATUS_BAR, "Division: Cannot divide by zero")] * 2)
     expect("display after a refusal", Atspi.Text.get_text(display, 0, -1), "0")
+
+    # Each key's shortcut is its press action's key binding, as readers parse it.
+    plus = find(Atspi.Role.PUSH_BUTTON, "Plus")
+    expect("the shortcut of Plus", Atspi.Action.get_key_binding(plus, 0), ";;<Alt>plus")
+    for key in [find(Atspi.Role.FILLER, "Numbrel").get_child_at_index(i)
+                for i in range(find(Atspi.Role.FILLER, "Numbrel").get_child_count())]:
+        if key.get_role() == Atspi.Role.PUSH_BUTTON and not re.fullmatch(
+                r";;<(Alt|Control)>[a-z0-9]+", Atspi.Action.get_key_binding(key, 0)):
+            failures.append(f"{key.get_name()} has no shortcut as readers parse it")
 
     on_key = find(Atspi.Role.PUSH_BUTTON, "Switch on")
     if on_key.get_state_set().contains(Atspi.StateType.SENSITIVE):
