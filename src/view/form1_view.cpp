@@ -82,6 +82,7 @@ void Form1View::showEvent(QShowEvent* event) {
 void Form1View::applyFonts() {
     m_display->fitFont();
     for (const auto& entry : m_buttons) entry.second->fitCaption();
+    refusalNote();  // made now, hidden, so that the first refusal shows at once
 }
 
 QWidget* Form1View::createWidget(const ControlRow& row, const CommandButton& record) {
@@ -165,11 +166,15 @@ bool Form1View::finishEvent() {
     if (!refusal) return true;
     QApplication::beep();
     m_display->flash();
-    if (m_refusalNote == nullptr) m_refusalNote = new RefusalNote(this);
     const QString reason = refusalText(refusal);
-    m_refusalNote->showReason(reason);
+    refusalNote().showReason(reason);
     m_announcer->announce(reason);
     return false;
+}
+
+RefusalNote& Form1View::refusalNote() {
+    if (m_refusalNote == nullptr) m_refusalNote = new RefusalNote(this);
+    return *m_refusalNote;
 }
 
 void Form1View::dismissRefusal() {

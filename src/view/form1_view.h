@@ -51,6 +51,7 @@ private:
     void click(void (Form1::*handler)(), const QString& operation);
     void typeIntoDisplay(const QKeyEvent& key);
     bool finishEvent();
+    RefusalNote& refusalNote();
     void dismissRefusal();
     void announceDisplay(const QString& operation = {});
     void syncFromModel();
@@ -61,7 +62,7 @@ private:
     Display* m_display = nullptr;
     Announcer* m_announcer = nullptr;
     KeyboardAccess* m_keyboard = nullptr;
-    RefusalNote* m_refusalNote = nullptr;  // made at the first refusal
+    RefusalNote* m_refusalNote = nullptr;  // made once the event loop runs
     std::vector<std::pair<const CommandButton*, KeyButton*>> m_buttons;
 };
 

@@ -1,8 +1,9 @@
 #include "view/refusal_note.h"
 
+#include <algorithm>
+
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QStyle>
 
 #include "view/display.h"
 #include "view/twips.h"
@@ -25,6 +26,7 @@ RefusalNote::RefusalNote(QWidget* window) : QLabel(window) {
     colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
     setPalette(colours);
     setAutoFillBackground(true);
+    setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     const int margin = twipsToPixels(kMargin, logicalDpiX());
@@ -33,8 +35,10 @@ RefusalNote::RefusalNote(QWidget* window) : QLabel(window) {
 }
 
 void RefusalNote::showReason(const QString& reason) {
-    setText(reason);
-    fitText();
+    if (reason != text()) {
+        setText(reason);
+        fitText();
+    }
     show();
 }
 
@@ -64,10 +68,23 @@ QRect RefusalNote::signRect() const {
 void RefusalNote::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     QPainter painter(this);
-    const QRect sign = signRect();
-    style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).paint(&painter, sign);
-    painter.setPen(palette().color(QPalette::WindowText));
+    const QColor ink = palette().color(QPalette::WindowText);
+    painter.setPen(ink);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    // A warning sign: a triangle in the text colour with an exclamation mark in the background's.
+    const QRectF sign = signRect();
+    const qreal side = sign.width();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(sign.topLeft());
+    painter.setPen(QPen(ink, side * 0.08, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(ink);
+    painter.drawPolygon(
+        QPolygonF{{side / 2, side * 0.06}, {side * 0.96, side * 0.9}, {side * 0.04, side * 0.9}});
+    const QColor paper = palette().color(QPalette::Window);
+    painter.setPen(QPen(paper, side * 0.11, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(side / 2, side * 0.36), QPointF(side / 2, side * 0.6));
+    painter.drawPoint(QPointF(side / 2, side * 0.76));
 }
 
 }  // namespace numbrel

@@ -3,7 +3,8 @@
 // Where the window shows why a key was refused: a warning sign and the reason in words, in the
 // empty band right of the display and of "9", until the user acts again. The sign and the words
 // say it without colour. The note is drawn in the palette's tooltip colours, which every palette
-// pairs to be readable, and framed in its text colour. A reason too long for one line wraps;
+// pairs to be readable, and framed in its text colour; the sign is drawn, not loaded, in the
+// same two colours, sharp at every scale. A reason too long for one line wraps;
 // one too long for the note even so is drawn smaller.
 
 #include <QLabel>
