@@ -54,7 +54,7 @@ void equalsWithEveryRegister(benchmark::State& state) {
         form.Label1.Caption = counter;
         form.Command14_Click();
     }
-    if (form.lastEventFaulted()) state.SkipWithError("\"=\" was refused");
+    if (form.lastRefusal()) state.SkipWithError("\"=\" was refused");
 }
 BENCHMARK(equalsWithEveryRegister)->ArgName("counter")->Arg(0)->Arg(5);
 
@@ -66,7 +66,7 @@ void functionKey(benchmark::State& state) {
         form.Text1.Text = "47.125";
         (form.*key.click)();
     }
-    if (form.lastEventFaulted()) state.SkipWithError("the key was refused");
+    if (form.lastRefusal()) state.SkipWithError("the key was refused");
     state.SetLabel((form.*key.button).Caption);
 }
 BENCHMARK(functionKey)->ArgName("button")->DenseRange(20, 25)->DenseRange(27, 30)->Arg(17);

@@ -101,7 +101,10 @@ void checkClick(std::size_t button, const std::vector<RecordState>& before, cons
         const Checked<double> count = strictValue(before[kCounter].text);
         require(after[kCounter].text == numberText(count.value + 1), "\"=\" counts every press");
     }
-    if (!form.lastEventFaulted()) return;
+    const Refusal refusal = form.lastRefusal();
+    if (!refusal) return;
+    require((button == kEquals) == (refusal.step != Step::None),
+            "a refusal names a step of \"=\" and only of \"=\"");
     for (std::size_t i = 0; i < after.size(); ++i) {
         // A refused "=" keeps its press and what the steps before the failing one wrote.
         if (button == kEquals && (i == kDisplay || i == kCounter)) continue;

@@ -45,6 +45,17 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>Try &apos;numbrel --help&apos; for more information.</source>
         <translation>Weitere Informationen mit „numbrel --help“.</translation>
     </message>
+    <message>
+        <source>
+Every key has a shortcut that works anywhere in the window. Digits typed on the
+keyboard go into the display; Return, Enter and Space press the key with the focus.
+</source>
+        <translation>
+Jede Taste hat ein Tastenkürzel, das überall im Fenster wirkt. Auf der Tastatur
+getippte Ziffern kommen in die Anzeige; Eingabe und Leertaste drücken die Taste mit
+dem Fokus.
+</translation>
+    </message>
 </context>
 <context>
     <name>DesktopSession</name>
@@ -59,6 +70,72 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>Qt could not show a window on this desktop session:</source>
         <translation>Qt konnte in dieser Desktop-Sitzung kein Fenster anzeigen:</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>No number in the display</source>
+        <translation>Keine Zahl in der Anzeige</translation>
+    </message>
+    <message>
+        <source>Number too large</source>
+        <translation>Zahl zu groß</translation>
+    </message>
+    <message>
+        <source>Result too large</source>
+        <translation>Ergebnis zu groß</translation>
+    </message>
+    <message>
+        <source>Cannot divide by zero</source>
+        <translation>Teilen durch null nicht möglich</translation>
+    </message>
+    <message>
+        <source>Number beyond ±2147483647</source>
+        <extracomment>&quot;/&quot; divides 32-bit whole numbers; an operand lies outside their range.</extracomment>
+        <translation>Zahl außerhalb von ±2147483647</translation>
+    </message>
+    <message>
+        <source>Square root of a negative number</source>
+        <translation>Wurzel aus einer negativen Zahl</translation>
+    </message>
+    <message>
+        <source>Negative number to a fractional power</source>
+        <translation>Gebrochene Potenz einer negativen Zahl</translation>
+    </message>
+    <message>
+        <source>Nothing to delete</source>
+        <translation>Nichts zu löschen</translation>
+    </message>
+    <message>
+        <source>Press counter</source>
+        <extracomment>The hidden count of presses of &quot;=&quot;, which chooses between a first and a repeat.</extracomment>
+        <translation>Tastenzähler</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potenz</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The step of &quot;=&quot; that failed, then why: &quot;Division: Cannot divide by zero&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -163,10 +240,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 <context>
     <name>numbrel::Display</name>
     <message>
-        <source>Not possible</source>
-        <translation>Nicht möglich</translation>
-    </message>
-    <message>
         <source>Empty</source>
         <translation>Leer</translation>
     </message>
@@ -174,6 +247,11 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>%1 times ten to the power of %2</source>
         <extracomment>A number in exponent form, e.g. &quot;1.5 times ten to the power of 16&quot; for 1.5E+16.</extracomment>
         <translation>%1 mal zehn hoch %2</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <extracomment>An operator key taken, then the display&apos;s text: &quot;Plus. Empty.&quot;</extracomment>
+        <translation>%1. %2.</translation>
     </message>
 </context>
 </TS>

@@ -20,12 +20,12 @@ Form1::Form1() {
 }
 
 void Form1::dispatch(void (Form1::*clickHandler)()) {
-    m_lastEventFaulted = false;
+    m_lastRefusal = {};
     (this->*clickHandler)();
 }
 
 void Form1::dispatchKeyPress(std::int16_t& code) {
-    m_lastEventFaulted = false;
+    m_lastRefusal = {};
     Text1_KeyPress(code);
 }
 

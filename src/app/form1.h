@@ -14,7 +14,7 @@
 #include <cstdint>
 
 #include "app/controls.h"
-#include "app/outcome.h"
+#include "app/refusal.h"
 
 namespace numbrel {
 
@@ -77,12 +77,13 @@ public:
     void Command32_Click();
     void Command33_Click();
 
-    // Whether the most recent event met a fault and was refused, leaving the records as the
-    // fault rules allow. A view answers it with the desktop's alert sound.
-    bool lastEventFaulted() const noexcept { return m_lastEventFaulted; }
+    // Why the most recent event was refused, leaving the records as the fault rules allow; no
+    // refusal when it ran to the end. A view shows and speaks the reason, with the desktop's
+    // alert sound.
+    Refusal lastRefusal() const noexcept { return m_lastRefusal; }
 
     // Delivers a click to a button's handler, or a typed character to the display's key filter.
-    // The fault flag is cleared first, so it speaks of this event even if the handler never
+    // The refusal is cleared first, so it speaks of this event even if the handler never
     // reports its outcome. Views and scripts deliver events here; tests may call handlers
     // directly.
     void dispatch(void (Form1::*clickHandler)());
@@ -92,10 +93,10 @@ public:
     static constexpr Twips clientArea{0, 0, 6675, 3510};
 
 private:
-    // Every handler ends here with what its operation did.
-    void finish(Outcome outcome) noexcept { m_lastEventFaulted = outcome == Outcome::Refused; }
+    // Every handler ends here with what stopped its operation, if anything did.
+    void finish(Refusal refusal) noexcept { m_lastRefusal = refusal; }
 
-    bool m_lastEventFaulted = false;
+    Refusal m_lastRefusal;
 };
 
 }  // namespace numbrel

@@ -10,7 +10,6 @@
 // the steps before it keep what they wrote.
 
 #include <cstdint>
-#include <utility>
 
 #include "app/form1.h"
 #include "numeric/conversions.h"
@@ -22,82 +21,91 @@ namespace numbrel {
 namespace {
 
 // The operands of an arithmetic step: register and display on the first "=", display and repeat
-// digit on every later one, each read leniently. `run` is false when the counter skips the step.
+// digit on every later one, each read leniently. `run` is false when the counter skips the step;
+// `refusal` says what could not be read: the counter, or an operand.
 struct StepOperands {
+    Refusal refusal;
     bool run = false;
     double left = 0;
     double right = 0;
 };
 
-Checked<StepOperands> stepOperands(const Form1& form, const TextBox& operatorRegister) {
+StepOperands stepOperands(const Form1& form, const TextBox& operatorRegister, Step step) {
     const Checked<EvaluationForm> evaluation = evaluationForm(form.Label1);
-    if (!evaluation) return failed<StepOperands>(evaluation.fault);
+    if (!evaluation) return {{unreadable(evaluation.fault), Step::PressCounter}};
     if (evaluation.value == EvaluationForm::None) return {};
 
     const bool first = evaluation.value == EvaluationForm::First;
     const Checked<double> left = numericValue(first ? operatorRegister.Text : form.Text1.Text);
     const Checked<double> right = numericValue(first ? form.Text1.Text : form.Text6.Text);
-    if (!left) return failed<StepOperands>(left.fault);
-    if (!right) return failed<StepOperands>(right.fault);
-    return {{true, left.value, right.value}};
+    if (!left) return {{unreadable(left.fault), step}};
+    if (!right) return {{unreadable(right.fault), step}};
+    return {{}, true, left.value, right.value};
 }
 
-using DoubleOperation = Checked<double> (*)(double, double);
-
 // Addition, subtraction and multiplication, in double precision.
-Outcome doubleStep(Form1& form, const TextBox& operatorRegister, DoubleOperation operation) {
-    const Checked<StepOperands> operands = stepOperands(form, operatorRegister);
-    if (!operands) return Outcome::Refused;
-    if (!operands.value.run) return Outcome::Done;
+struct DoubleStep {
+    TextBox Form1::*operatorRegister;
+    Checked<double> (*operation)(double, double);
+    Step step;
+};
 
-    const Checked<double> result = operation(operands.value.left, operands.value.right);
-    if (!result) return Outcome::Refused;
+constexpr DoubleStep kDoubleSteps[] = {{&Form1::Text2, add, Step::Addition},
+                                       {&Form1::Text3, subtract, Step::Subtraction},
+                                       {&Form1::Text4, multiply, Step::Multiplication}};
+
+Refusal doubleStep(Form1& form, const DoubleStep& step) {
+    const StepOperands operands = stepOperands(form, form.*step.operatorRegister, step.step);
+    if (operands.refusal || !operands.run) return operands.refusal;
+
+    const Checked<double> result = step.operation(operands.left, operands.right);
+    // Finite operands give no NaN: the one fault left is a result beyond the double range.
+    if (!result) return {Reason::ResultTooLarge, step.step};
     form.Text1.Text = numberText(result.value);
-    return Outcome::Done;
+    return {};
 }
 
 // Division of 32-bit whole numbers: each operand is rounded half to even first, and the
 // quotient is truncated, so 7.5 / 2.5 is 8 / 2 and -7 / 2 is -3.
-Outcome divisionStep(Form1& form) {
-    const Checked<StepOperands> operands = stepOperands(form, form.Text5);
-    if (!operands) return Outcome::Refused;
-    if (!operands.value.run) return Outcome::Done;
+Refusal divisionStep(Form1& form) {
+    const StepOperands operands = stepOperands(form, form.Text5, Step::Division);
+    if (operands.refusal || !operands.run) return operands.refusal;
 
-    const Checked<std::int32_t> dividend = wholeNumber(operands.value.left);
-    const Checked<std::int32_t> divisor = wholeNumber(operands.value.right);
-    if (!dividend || !divisor) return Outcome::Refused;
+    const Checked<std::int32_t> dividend = wholeNumber(operands.left);
+    const Checked<std::int32_t> divisor = wholeNumber(operands.right);
+    if (!dividend || !divisor) return {Reason::BeyondWholeNumbers, Step::Division};
     const Checked<std::int32_t> quotient = divideWhole(dividend.value, divisor.value);
-    if (!quotient) return Outcome::Refused;
+    if (!quotient) return {noResult(quotient.fault, Reason::DivisionByZero), Step::Division};
     form.Text1.Text = integerText(quotient.value);
-    return Outcome::Done;
+    return {};
 }
 
 // The power register raised to the display, on every press alike. A failed power leaves the
 // display as the earlier steps left it.
-Outcome powerStep(Form1& form) {
+Refusal powerStep(Form1& form) {
     const Checked<double> base = numericValue(form.Text7.Text);
     const Checked<double> exponent = numericValue(form.Text1.Text);
-    if (!base || !exponent) return Outcome::Refused;
+    if (!base) return {unreadable(base.fault), Step::Power};
+    if (!exponent) return {unreadable(exponent.fault), Step::Power};
     const Checked<double> result = power(base.value, exponent.value);
-    if (!result) return Outcome::Refused;
+    if (!result) return {noResult(result.fault, Reason::FractionalPowerOfNegative), Step::Power};
     form.Text1.Text = numberText(result.value);
-    return Outcome::Done;
+    return {};
 }
 
-Outcome evaluate(Form1& form) {
-    if (countPress(form.Label1) == Outcome::Refused) return Outcome::Refused;
-
-    const std::pair<const TextBox*, DoubleOperation> doubleSteps[] = {
-        {&form.Text2, add}, {&form.Text3, subtract}, {&form.Text4, multiply}};
-    for (const auto& [operatorRegister, operation] : doubleSteps) {
-        if (isSet(*operatorRegister) &&
-            doubleStep(form, *operatorRegister, operation) == Outcome::Refused) {
-            return Outcome::Refused;
-        }
+Refusal evaluate(Form1& form) {
+    if (const Reason counted = countPress(form.Label1); counted != Reason::None) {
+        return {counted, Step::PressCounter};
     }
-    if (isSet(form.Text5) && divisionStep(form) == Outcome::Refused) return Outcome::Refused;
+    for (const DoubleStep& step : kDoubleSteps) {
+        if (!isSet(form.*step.operatorRegister)) continue;
+        if (const Refusal refusal = doubleStep(form, step)) return refusal;
+    }
+    if (isSet(form.Text5)) {
+        if (const Refusal refusal = divisionStep(form)) return refusal;
+    }
     if (isSet(form.Text7)) return powerStep(form);
-    return Outcome::Done;
+    return {};
 }
 
 }  // namespace

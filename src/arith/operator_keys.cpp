@@ -7,10 +7,10 @@ namespace numbrel {
 namespace {
 
 // An empty display empties the register, which cancels that operator's pending step.
-Outcome parkOperand(TextBox& display, TextBox& operatorRegister) {
+Refusal parkOperand(TextBox& display, TextBox& operatorRegister) {
     operatorRegister.Text = display.Text;
     display.Text.clear();
-    return Outcome::Done;
+    return {};
 }
 
 }  // namespace

@@ -13,13 +13,13 @@ void Form1::Command15_Click() {
         field->Text.clear();
     }
     resetCounter(Label1);
-    finish(Outcome::Done);
+    finish({});
 }
 
 // "C": empties the display; pending operations, the repeat digit and the counter stay.
 void Form1::Command31_Click() {
     Text1.Text.clear();
-    finish(Outcome::Done);
+    finish({});
 }
 
 }  // namespace numbrel

@@ -10,10 +10,10 @@ namespace numbrel {
 namespace {
 
 // A digit key also records itself in the repeat register, the operand of a repeated "=".
-Outcome enterDigit(TextBox& display, TextBox& repeatRegister, std::string_view digit) {
+Refusal enterDigit(TextBox& display, TextBox& repeatRegister, std::string_view digit) {
     display.Text += digit;
     repeatRegister.Text = digit;
-    return Outcome::Done;
+    return {};
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ void Form1::Command16_Click() { finish(enterDigit(Text1, Text6, "0")); }
 // ".": appends a point, even a second one; the repeat register is left alone.
 void Form1::Command18_Click() {
     Text1.Text += '.';
-    finish(Outcome::Done);
+    finish({});
 }
 
 }  // namespace numbrel

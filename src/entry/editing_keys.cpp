@@ -9,21 +9,21 @@ namespace {
 
 // The lenient reading makes any text negatable: '' and 'abc' read as 0 and give '0', '1.2.3'
 // gives '-1.2'. Only a number beyond the double range is refused.
-Outcome negate(TextBox& display) {
+Refusal negate(TextBox& display) {
     const Checked<double> value = numericValue(display.Text);
-    if (!value) return Outcome::Refused;
+    if (!value) return {unreadable(value.fault)};
     display.Text = numberText(-value.value);
-    return Outcome::Done;
+    return {};
 }
 
 // Removes the last character, whatever it is: a digit, the point, a sign or an exponent's
 // digit. A character is a whole UTF-8 sequence, so a pasted 'é' goes at once. An empty display
 // has nothing to remove.
-Outcome deleteLastCharacter(TextBox& display) {
+Refusal deleteLastCharacter(TextBox& display) {
     const Checked<std::string> shorter = leftPart(display.Text, characterCount(display.Text) - 1);
-    if (!shorter) return Outcome::Refused;
+    if (!shorter) return {Reason::NothingToDelete};
     display.Text = shorter.value;
-    return Outcome::Done;
+    return {};
 }
 
 }  // namespace

@@ -6,7 +6,7 @@ namespace numbrel {
 // '.', '-', Backspace and Enter included, is discarded by setting its code to 0.
 void Form1::Text1_KeyPress(std::int16_t& code) {
     if (code < '0' || code > '9') code = 0;
-    finish(Outcome::Done);
+    finish({});
 }
 
 }  // namespace numbrel

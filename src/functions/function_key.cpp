@@ -4,13 +4,21 @@
 
 namespace numbrel {
 
-Outcome applyToDisplay(TextBox& display, DisplayReading read, DisplayFunction apply) {
+Reason applyToDisplay(TextBox& display, DisplayReading read, double (*apply)(double)) {
     const Checked<double> value = read(display.Text);
-    if (!value) return Outcome::Refused;
+    if (!value) return unreadable(value.fault);
+    display.Text = numberText(apply(value.value));
+    return Reason::None;
+}
+
+Reason applyToDisplay(TextBox& display, DisplayReading read, Checked<double> (*apply)(double),
+                      Reason undefined) {
+    const Checked<double> value = read(display.Text);
+    if (!value) return unreadable(value.fault);
     const Checked<double> result = apply(value.value);
-    if (!result) return Outcome::Refused;
+    if (!result) return noResult(result.fault, undefined);
     display.Text = numberText(result.value);
-    return Outcome::Done;
+    return Reason::None;
 }
 
 }  // namespace numbrel

@@ -23,18 +23,19 @@ constexpr int kResultPlaces = 9;
 // sin, cos and tan of a finite double are finite, so the result always has a number text.
 using RadianFunction = double (*)(double);
 
-Outcome trigonometricKey(TextBox& display, TextBox& angleRegister, RadianFunction function) {
+// An angle whose product with pi lies beyond the double range is a number too large for the key.
+Reason trigonometricKey(TextBox& display, TextBox& angleRegister, RadianFunction function) {
     const Checked<double> degrees = numericValue(display.Text);
-    if (!degrees) return Outcome::Refused;
+    if (!degrees) return unreadable(degrees.fault);
     const Checked<double> product = multiply(degrees.value, kPi);
-    if (!product) return Outcome::Refused;
+    if (!product) return Reason::NumberTooLarge;
 
     angleRegister.Text = numberText(product.value / kDegreesInHalfTurn);
     const Checked<double> radians = strictValue(angleRegister.Text);
-    if (!radians) return Outcome::Refused;
+    if (!radians) return unreadable(radians.fault);
 
     display.Text = numberText(roundDecimal(function(radians.value), kResultPlaces));
-    return Outcome::Done;
+    return Reason::None;
 }
 
 double sine(double radians) { return std::sin(radians); }
@@ -44,12 +45,12 @@ double tangent(double radians) { return std::tan(radians); }
 }  // namespace
 
 // "Sin": the sine of the display in degrees; the angle register keeps the radians as text.
-void Form1::Command28_Click() { finish(trigonometricKey(Text1, Text9, sine)); }
+void Form1::Command28_Click() { finish({trigonometricKey(Text1, Text9, sine)}); }
 
 // "Cos": the cosine of the display in degrees.
-void Form1::Command29_Click() { finish(trigonometricKey(Text1, Text9, cosine)); }
+void Form1::Command29_Click() { finish({trigonometricKey(Text1, Text9, cosine)}); }
 
 // "Tan": the tangent of the display in degrees.
-void Form1::Command30_Click() { finish(trigonometricKey(Text1, Text9, tangent)); }
+void Form1::Command30_Click() { finish({trigonometricKey(Text1, Text9, tangent)}); }
 
 }  // namespace numbrel

@@ -19,13 +19,13 @@ void switchPower(Form1& form, bool on) {
 // "ON": greys itself and shows the display and the other 32 keys.
 void Form1::Command32_Click() {
     switchPower(*this, true);
-    finish(Outcome::Done);
+    finish({});
 }
 
 // "Off": enables "ON" again and hides the display and the other keys, itself among them.
 void Form1::Command33_Click() {
     switchPower(*this, false);
-    finish(Outcome::Done);
+    finish({});
 }
 
 }  // namespace numbrel

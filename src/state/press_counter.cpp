@@ -4,11 +4,11 @@
 
 namespace numbrel {
 
-Outcome countPress(Label& counter) {
+Reason countPress(Label& counter) {
     const Checked<double> count = numericValue(counter.Caption);
-    if (!count) return Outcome::Refused;
+    if (!count) return unreadable(count.fault);
     counter.Caption = numberText(count.value + 1);
-    return Outcome::Done;
+    return Reason::None;
 }
 
 Checked<EvaluationForm> evaluationForm(const Label& counter) {

@@ -4,14 +4,14 @@
 // caption of the hidden label. It chooses between the first and the repeated evaluation.
 
 #include "app/controls.h"
-#include "app/outcome.h"
+#include "app/refusal.h"
 #include "numeric/checked.h"
 
 namespace numbrel {
 
-// Raises the counter by one. Refused, leaving the caption as it was, if it does not hold a
-// number in the double range.
-Outcome countPress(Label& counter);
+// Raises the counter by one. Refused as Reason::NumberTooLarge, leaving the caption as it was,
+// if it holds a number beyond the double range.
+Reason countPress(Label& counter);
 
 enum class EvaluationForm {
     First,   // the counter reads 0 or 1: register OP display

@@ -5,6 +5,8 @@
 #include "view/announcer.h"
 #include "view/display.h"
 #include "view/display_accessible.h"
+#include "view/key_accessible.h"
+#include "view/key_button.h"
 #include "view/reader_text.h"
 
 namespace numbrel {
@@ -14,6 +16,9 @@ QAccessibleInterface* viewInterface(const QString&, QObject* object) {
     const QMetaObject* type = object->metaObject();
     if (type == &Display::staticMetaObject) {
         return new DisplayAccessible(static_cast<Display*>(object));
+    }
+    if (type == &KeyButton::staticMetaObject) {
+        return new KeyAccessible(static_cast<QAbstractButton*>(object));
     }
     if (type == &Announcer::staticMetaObject) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);

@@ -1,7 +1,8 @@
 #pragma once
 
-// Gives the display and the announcer the accessible interfaces screen readers see, and tells
-// readers of the display's edits in the characters and offsets its interface gives them.
+// Gives the display, the keys and the announcer the accessible interfaces screen readers see,
+// and tells readers of the display's edits in the characters and offsets its interface gives
+// them.
 
 namespace numbrel {
 

@@ -54,6 +54,12 @@ QString accessibleNameOfKey(CommandButton Form1::*key, QStringView caption) {
     return QCoreApplication::translate(kContext, spoken->name);
 }
 
+bool namesItsOperation(CommandButton Form1::*key) {
+    constexpr std::array operatorKeys{&Form1::Command10, &Form1::Command11, &Form1::Command12,
+                                      &Form1::Command13, &Form1::Command26};
+    return std::ranges::find(operatorKeys, key) != operatorKeys.end();
+}
+
 QString displayAccessibleName() {
     return QCoreApplication::translate(kContext, QT_TRANSLATE_NOOP("SpokenName", "Display"));
 }

@@ -18,4 +18,8 @@ QString accessibleNameOfKey(CommandButton Form1::*key, QStringView caption);
 // The spoken name of the display.
 QString displayAccessibleName();
 
+// Whether the key is an operator key, which empties the display: a listener hears its name
+// after it, as the display alone does not tell which operation was taken.
+bool namesItsOperation(CommandButton Form1::*key);
+
 }  // namespace numbrel

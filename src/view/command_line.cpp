@@ -8,6 +8,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "app/control_table.h"
+#include "view/keyboard_access.h"
 #include "view/qt_translations.h"
 
 namespace numbrel {
@@ -25,6 +27,12 @@ constexpr const char* kHelpText = QT_TRANSLATE_NOOP(
     "\n"
     "Qt's own options work too, for example: numbrel -platform xcb\n"
     "The keys are described in the manual page: man numbrel\n");
+
+constexpr const char* kShortcutsHeading = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "\n"
+    "Every key has a shortcut that works anywhere in the window. Digits typed on the\n"
+    "keyboard go into the display; Return, Enter and Space press the key with the focus.\n");
 
 constexpr const char* kLicenceText = QT_TRANSLATE_NOOP(
     "CommandLine",
@@ -71,6 +79,23 @@ std::optional<int> qtOptionValues(std::string_view argument) {
 bool isHelp(std::string_view argument) { return argument == "--help" || argument == "-h"; }
 bool isVersion(std::string_view argument) { return argument == "--version" || argument == "-v"; }
 
+// Every key's caption beside its shortcut, three to a line.
+QString shortcutList() {
+    constexpr std::size_t kPerLine = 3;
+    const std::span<const KeyShortcut> shortcuts = keyShortcuts();
+    QString list;
+    for (std::size_t i = 0; i < shortcuts.size(); ++i) {
+        const char* caption = controlTable[controlIndex(shortcuts[i].key)].start;
+        const QString chord = QKeySequence(shortcuts[i].chord).toString(QKeySequence::PortableText);
+        const bool lineEnds = (i + 1) % kPerLine == 0 || i + 1 == shortcuts.size();
+        list += QStringLiteral("  %1 %2")
+                    .arg(QString::fromLatin1(caption), -9)
+                    .arg(chord, lineEnds ? 0 : -6);
+        if (lineEnds) list += u'\n';
+    }
+    return list;
+}
+
 void print(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
@@ -105,7 +130,8 @@ std::optional<int> answerBeforeStart(int argc, char* argv[], const Translations&
         }
     }
     if (isHelp(answer)) {
-        print(stdout, translations.text(kContext, kHelpText));
+        print(stdout, translations.text(kContext, kHelpText) +
+                          translations.text(kContext, kShortcutsHeading) + shortcutList());
         return 0;
     }
     if (isVersion(answer)) {

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -74,10 +75,9 @@ Change changeBetween(QStringView before, QStringView after) {
             after.mid(same, after.size() - same - sameEnd)};
 }
 
-// The menu's "Copy", in any language: the action that shows the copy shortcut.
-QAction* copyAction(const QMenu& menu) {
-    const QString shortcut =
-        u'\t' + QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
+// The menu's "Copy" or "Paste", in any language: the action that shows that shortcut.
+QAction* menuAction(const QMenu& menu, QKeySequence::StandardKey key) {
+    const QString shortcut = u'\t' + QKeySequence(key).toString(QKeySequence::NativeText);
     for (QAction* action : menu.actions()) {
         if (action->text().endsWith(shortcut)) return action;
     }
@@ -197,6 +197,13 @@ void Display::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+    if (event->matches(QKeySequence::Paste)) emit pasted();
+}
+
+// A middle click pastes the selection's text.
+void Display::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::MiddleButton && !isReadOnly()) emit pasted();
 }
 
 // Some styles mark a focused line edit by its caret alone; a two-pixel ring along the edge, in a
@@ -217,7 +224,11 @@ void Display::paintEvent(QPaintEvent* event) {
 void Display::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (QAction* copy = copyAction(*menu); copy != nullptr && !hasSelectedText()) {
+    if (QAction* paste = menuAction(*menu, QKeySequence::Paste)) {
+        connect(paste, &QAction::triggered, this, &Display::pasted);
+    }
+    if (QAction* copy = menuAction(*menu, QKeySequence::Copy);
+        copy != nullptr && !hasSelectedText()) {
         copy->setEnabled(!text().isEmpty());
         disconnect(copy, &QAction::triggered, nullptr, nullptr);
         connect(copy, &QAction::triggered, this, &Display::copyWhole);

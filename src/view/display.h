@@ -3,7 +3,8 @@
 // The calculator's display: a line edit in green on black that shows its whole number. A text
 // wider than the display at its 15.75 pt font is drawn in a narrower face or a smaller size,
 // just small enough; a refused key makes the display flash; Ctrl+C, and "Copy" in its context
-// menu, with nothing selected copy the whole display.
+// menu, with nothing selected copy the whole display. A paste, by keyboard, menu or middle
+// click, is reported once it is in the display.
 
 #include <QLineEdit>
 #include <QPalette>
@@ -36,10 +37,15 @@ public:
     // Swaps the background and text colours for a moment. A flash during a flash starts it over.
     void flash();
 
+signals:
+    // The user pasted into the display; its text is the new one.
+    void pasted();
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 

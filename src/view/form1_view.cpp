@@ -13,21 +13,16 @@
 #include "view/announcer.h"
 #include "view/display.h"
 #include "view/key_button.h"
+#include "view/keyboard_access.h"
 #include "view/normal_state_keeper.h"
+#include "view/refusal_note.h"
+#include "view/refusal_text.h"
 #include "view/spoken_text.h"
 #include "view/twips.h"
 #include "view/window_hints.h"
 
 namespace numbrel {
 namespace {
-
-// A key press that types a character. Keys without one (arrows, Home, Shift), Delete, Tab and
-// Ctrl/Alt/Meta chords are the text box's own editing and focus keys and bypass the key filter.
-bool isTypedCharacter(const QKeyEvent& key) {
-    constexpr auto chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return !key.text().isEmpty() && !(key.modifiers() & chords) && key.key() != Qt::Key_Tab &&
-           key.key() != Qt::Key_Backtab && key.key() != Qt::Key_Delete;
-}
 
 // The window draws the buttons the table can show and one display; it has no widget for a
 // label, nor a second display.
@@ -55,6 +50,11 @@ Form1View::Form1View(QWidget* parent) : QWidget(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     keepInNormalState(*this);
+    // A character typed on a key is typed at the end of the display, where the user expects it.
+    m_keyboard = new KeyboardAccess(this, [this](const QKeyEvent& key) {
+        m_display->end(false);
+        typeIntoDisplay(key);
+    });
 
     std::vector<std::pair<int, QWidget*>> tabStops;
     visitControls(m_form, [&](const ControlRow& row, auto& record) {
@@ -85,13 +85,17 @@ void Form1View::showEvent(QShowEvent* event) {
 void Form1View::applyFonts() {
     m_display->fitFont();
     for (const auto& entry : m_buttons) entry.second->fitCaption();
+    refusalNote();  // made now, hidden, so that the first refusal shows at once
 }
 
 QWidget* Form1View::createWidget(const ControlRow& row, const CommandButton& record) {
+    const auto key = std::get<CommandButton Form1::*>(row.record);
     auto* button = new KeyButton(QString::fromStdString(record.Caption), this);
-    button->setAccessibleName(
-        accessibleNameOfKey(std::get<CommandButton Form1::*>(row.record), button->text()));
-    connect(button, &QPushButton::clicked, this, [this, handler = row.click] { click(handler); });
+    button->setAccessibleName(accessibleNameOfKey(key, button->text()));
+    m_keyboard->watch(*button, key);
+    const QString operation = namesItsOperation(key) ? button->accessibleName() : QString();
+    connect(button, &QPushButton::clicked, this,
+            [this, handler = row.click, operation] { click(handler, operation); });
     m_buttons.emplace_back(&record, button);
     return button;
 }
@@ -104,9 +108,11 @@ QWidget* Form1View::createWidget(const ControlRow&, TextBox& record) {
     m_display->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_display->installEventFilter(this);
     connect(m_display, &QLineEdit::textEdited, this, [this](const QString& text) {
+        dismissRefusal();
         m_displayRecord->Text = text.toStdString();
         syncFromModel();
     });
+    connect(m_display, &Display::pasted, this, [this] { announceDisplay(); });
     return m_display;
 }
 
@@ -118,6 +124,7 @@ void Form1View::orderTabs(std::vector<std::pair<int, QWidget*>> tabStops) {
 }
 
 bool Form1View::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_display && event->type() == QEvent::MouseButtonPress) dismissRefusal();
     if (watched == m_display && event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (isTypedCharacter(key)) {
@@ -128,33 +135,58 @@ bool Form1View::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1View::click(void (Form1::*handler)()) {
+// A click on the window between the keys, or on the refusal's note.
+void Form1View::mousePressEvent(QMouseEvent* event) {
+    dismissRefusal();
+    QWidget::mousePressEvent(event);
+}
+
+// A screen reader hears every key the pad takes by the display's new text, after the name of
+// an operator key; "ON" and "Off" are heard by the focus they move.
+void Form1View::click(void (Form1::*handler)(), const QString& operation) {
+    dismissRefusal();
+    const bool padWasOn = m_display->isVisible();
     m_form.dispatch(handler);
-    finishEvent();
+    if (finishEvent() && padWasOn && m_display->isVisible()) announceDisplay(operation);
 }
 
 // The key filter sees the character first; the display then types the character the filter
-// left (at the caret, over a selection), or nothing when the filter set it to 0.
+// left (at the caret, over a selection), or nothing when the filter set it to 0. Only the
+// reader's own echo of the key speaks it.
 void Form1View::typeIntoDisplay(const QKeyEvent& key) {
+    dismissRefusal();
     auto code = static_cast<std::int16_t>(key.text().front().unicode());
     m_form.dispatchKeyPress(code);
     if (code != 0) m_display->insert(QString(QChar(static_cast<char16_t>(code))));
     finishEvent();
 }
 
-// A screen reader hears what the event did: "Not possible" for a refused key, else the
-// display's new text. A character typed into the display is already in it here, so only the
-// reader's own echo of the key speaks it.
-void Form1View::finishEvent() {
-    const QString before = m_display->text();
+// Mirrors the records. A refused event makes the display flash and the desktop's alert sound,
+// and its reason is shown and spoken; false then.
+bool Form1View::finishEvent() {
     syncFromModel();
-    if (m_form.lastEventFaulted()) {
-        QApplication::beep();
-        m_display->flash();
-        m_announcer->announce(Display::tr("Not possible"));
-    } else if (m_display->text() != before && m_display->isVisible()) {
-        m_announcer->announce(spokenDisplayText(m_display->text()));
-    }
+    const Refusal refusal = m_form.lastRefusal();
+    if (!refusal) return true;
+    QApplication::beep();
+    m_display->flash();
+    const QString reason = refusalText(refusal);
+    refusalNote().showReason(reason);
+    m_announcer->announce(reason);
+    return false;
+}
+
+RefusalNote& Form1View::refusalNote() {
+    if (m_refusalNote == nullptr) m_refusalNote = new RefusalNote(this);
+    return *m_refusalNote;
+}
+
+void Form1View::dismissRefusal() {
+    if (m_refusalNote != nullptr) m_refusalNote->hide();
+}
+
+void Form1View::announceDisplay(const QString& operation) {
+    const QString spoken = spokenDisplayText(m_display->text());
+    m_announcer->announce(operation.isEmpty() ? spoken : spokenAfterOperation(operation, spoken));
 }
 
 // Copies the records onto the widgets. Signals are blocked so that writing the display's text

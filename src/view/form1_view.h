@@ -4,7 +4,9 @@
 // by its twips. Clicks go to the button's handler, typed characters to the display's key filter
 // and the user's edits of the display to its record; after every event the records are
 // mirrored back. The keyboard focus stays where the user put it: keys take it by Tab only, and
-// the display takes it when it appears. The view holds no calculator logic of its own.
+// the display takes it when it appears; a character typed on a key goes to the end of the
+// display. A refused event shows its reason until the user's next click, typed character or
+// edit of the display. The view holds no calculator logic of its own.
 
 #include <utility>
 #include <vector>
@@ -20,6 +22,8 @@ namespace numbrel {
 class Announcer;
 class Display;
 class KeyButton;
+class KeyboardAccess;
+class RefusalNote;
 struct ControlRow;
 
 class Form1View : public QWidget {
@@ -32,6 +36,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -43,9 +48,12 @@ private:
     void orderTabs(std::vector<std::pair<int, QWidget*>> tabStops);
     void applyFonts();
 
-    void click(void (Form1::*handler)());
+    void click(void (Form1::*handler)(), const QString& operation);
     void typeIntoDisplay(const QKeyEvent& key);
-    void finishEvent();
+    bool finishEvent();
+    RefusalNote& refusalNote();
+    void dismissRefusal();
+    void announceDisplay(const QString& operation = {});
     void syncFromModel();
     bool recordsHideTheFocus() const;
 
@@ -53,6 +61,8 @@ private:
     TextBox* m_displayRecord = nullptr;
     Display* m_display = nullptr;
     Announcer* m_announcer = nullptr;
+    KeyboardAccess* m_keyboard = nullptr;
+    RefusalNote* m_refusalNote = nullptr;  // made once the event loop runs
     std::vector<std::pair<const CommandButton*, KeyButton*>> m_buttons;
 };
 

@@ -32,7 +32,7 @@ TEST(Form1, StartsSwitchedOffWithEmptyTextsAndTheCounterAtZero) {
     EXPECT_TRUE(form.Command32.Visible);
     EXPECT_EQ(form.Command32.Caption, "ON");
     EXPECT_EQ(form.Label1.Caption, "0");
-    EXPECT_FALSE(form.lastEventFaulted());
+    EXPECT_FALSE(form.lastRefusal());
 }
 
 TEST(Form1, UsesEveryTabIndexOnce) {

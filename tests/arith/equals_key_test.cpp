@@ -29,7 +29,7 @@ void expectSequences(const std::vector<Sequence>& rows) {
         Form1 form = switchedOn();
         for (std::string_view key : row.keys) press(form, key);
         EXPECT_EQ(form.Text1.Text, row.display);
-        EXPECT_FALSE(form.lastEventFaulted());
+        EXPECT_FALSE(form.lastRefusal());
     }
 }
 

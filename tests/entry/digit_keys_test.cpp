@@ -54,7 +54,7 @@ TEST(DigitKeys, BuildTextWithoutAnyRule) {
         for (std::string_view key : row.keys) press(form, key);
         EXPECT_EQ(form.Text1.Text, row.display);
         EXPECT_EQ(form.Text6.Text, row.repeat);
-        EXPECT_FALSE(form.lastEventFaulted());
+        EXPECT_FALSE(form.lastRefusal());
     }
 }
 

@@ -22,7 +22,7 @@ void expectEdits(void (Form1::*key)(), const std::vector<EditRow>& rows) {
         (form.*key)();
         EXPECT_EQ(form.Text1.Text, row.after);
         EXPECT_EQ(form.Text6.Text, "4");
-        EXPECT_FALSE(form.lastEventFaulted());
+        EXPECT_FALSE(form.lastRefusal());
     }
 }
 
@@ -62,16 +62,16 @@ TEST(DeleteKey, RemovesTheLastCharacter) {
 TEST(EditingKeys, RefuseWhatTheyCannotDoAndChangeNothing) {
     Form1 form;
     form.Command19_Click();  // "Del" on an empty display
-    EXPECT_TRUE(form.lastEventFaulted());
+    EXPECT_EQ(form.lastRefusal(), Refusal{Reason::NothingToDelete});
     EXPECT_EQ(form.Text1.Text, "");
 
     form.Text1.Text = "1E+3005";  // beyond the double range
     form.Command17_Click();
-    EXPECT_TRUE(form.lastEventFaulted());
+    EXPECT_EQ(form.lastRefusal(), Refusal{Reason::NumberTooLarge});
     EXPECT_EQ(form.Text1.Text, "1E+3005");
 
     form.Command19_Click();  // the next event starts afresh
-    EXPECT_FALSE(form.lastEventFaulted());
+    EXPECT_FALSE(form.lastRefusal());
     EXPECT_EQ(form.Text1.Text, "1E+300");
 }
 

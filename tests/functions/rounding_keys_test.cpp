@@ -14,7 +14,8 @@ using testing::press;
 struct FunctionRow {
     std::string key;
     std::string display;
-    std::string result;  // empty: refused, display kept
+    std::string result;             // empty: refused, display kept
+    Reason refusal = Reason::None;  // why, when refused
 };
 
 void expectFunctionRows(const std::vector<FunctionRow>& rows) {
@@ -26,7 +27,7 @@ void expectFunctionRows(const std::vector<FunctionRow>& rows) {
         form.Label1.Caption = "3";
         press(form, row.key);
         const bool refused = row.result.empty();
-        EXPECT_EQ(form.lastEventFaulted(), refused);
+        EXPECT_EQ(form.lastRefusal(), Refusal{row.refusal});
         EXPECT_EQ(form.Text1.Text, refused ? row.display : row.result);
         EXPECT_EQ(form.Text2.Text, "5");  // a pending operation stays pending
         EXPECT_EQ(form.Label1.Caption, "3");
@@ -67,13 +68,15 @@ TEST(FunctionKeys, ReplaceTheDisplayByNumberText) {
 TEST(FunctionKeys, RefuseWhatIsOutsideTheirDomain) {
     std::vector<FunctionRow> rows;
     for (const char* key : {"Round (2)", "Round (1)", "Round Int", "ABS", "Int", "Sqr 2"}) {
-        for (const char* display : {"", ".", "1.2.3", "abc", "inf", "nan", "1E+400"}) {
-            rows.push_back({key, display, ""});
+        for (const char* display : {"", ".", "1.2.3", "abc", "inf", "nan"}) {
+            rows.push_back({key, display, "", Reason::NoNumber});
         }
+        rows.push_back({key, "1E+400", "", Reason::NumberTooLarge});
     }
-    rows.push_back({"Sqr 2", "-4", ""});
-    rows.push_back({"^2", "1E+155", ""});  // the square lies beyond the double range
-    rows.push_back({"^2", "1E+3005", ""});
+    rows.push_back({"Sqr 2", "-4", "", Reason::SquareRootOfNegative});
+    // the square lies beyond the double range
+    rows.push_back({"^2", "1E+155", "", Reason::ResultTooLarge});
+    rows.push_back({"^2", "1E+3005", "", Reason::NumberTooLarge});
     expectFunctionRows(rows);
 }
 

@@ -29,7 +29,7 @@ TEST(PowerSwitch, OnShowsThePadAndGreysItself) {
     expectPowerState(form, false);
     form.Command32_Click();
     expectPowerState(form, true);
-    EXPECT_FALSE(form.lastEventFaulted());
+    EXPECT_FALSE(form.lastRefusal());
 }
 
 TEST(PowerSwitch, CyclesOnlyAlternateBetweenTheTwoStates) {

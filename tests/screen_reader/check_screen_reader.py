@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """The real program as a screen reader meets it over AT-SPI, under Xvfb on a private D-Bus
-session (start it with dbus-run-session): the spoken events for results and refusals, the
-keys' names and states, and the display's text queries, which must all answer. It waits for
-what each step changes rather than for fixed times, and leaves no files behind."""
-import os, shutil, signal, subprocess, sys, tempfile, time
+session (start it with dbus-run-session): the spoken events for keys, results and refusals, the
+keys' names, states and shortcuts, and the display's text queries, which must all answer. It
+waits for what each step changes rather than for fixed times, and leaves no files behind."""
+import os, re, shutil, signal, subprocess, sys, tempfile, time
 import warnings
 import gi
 gi.require_version("Atspi", "2.0")
@@ -126,6 +126,8 @@ try:
     pump(0.3)
     heard.clear()
     click("1", "2", "Plus", "3")
+    pump(0.5)
+    expect("keys", heard, [(Atspi.Role.STATUS_BAR, text) for text in ("1", "12", "Plus. Empty.", "3")])
     del heard[:], caret_moves[:]
     click("Equals")
     pump(0.5)
@@ -135,8 +137,17 @@ try:
     heard.clear()
     click("Equals", "Equals")
     pump(0.5)
-    expect("refusals", heard, [(Atspi.Role.STATUS_BAR, "Not possible")] * 2)
+    expect("refusals", heard, [(Atspi.Role.STATUS_BAR, "Division: Cannot divide by zero")] * 2)
     expect("display after a refusal", Atspi.Text.get_text(display, 0, -1), "0")
+
+    # Each key's shortcut is its press action's key binding, as readers parse it.
+    plus = find(Atspi.Role.PUSH_BUTTON, "Plus")
+    expect("the shortcut of Plus", Atspi.Action.get_key_binding(plus, 0), ";;<Alt>plus")
+    for key in [find(Atspi.Role.FILLER, "Numbrel").get_child_at_index(i)
+                for i in range(find(Atspi.Role.FILLER, "Numbrel").get_child_count())]:
+        if key.get_role() == Atspi.Role.PUSH_BUTTON and not re.fullmatch(
+                r";;<(Alt|Control)>[a-z0-9]+", Atspi.Action.get_key_binding(key, 0)):
+            failures.append(f"{key.get_name()} has no shortcut as readers parse it")
 
     on_key = find(Atspi.Role.PUSH_BUTTON, "Switch on")
     if on_key.get_state_set().contains(Atspi.StateType.SENSITIVE):

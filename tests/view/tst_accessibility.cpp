@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QTranslator>
 
+#include "view/spoken_text.h"
 #include "view_helpers.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -23,16 +24,20 @@ QAccessibleInterface* accessible(QWidget* widget) {
     return interface;
 }
 
-// Numbrel's translation into a language ("de"), from the build folder, for as long as it lives;
-// "en", the language the texts are written in, needs none.
+// The user's language ("de") for as long as this lives: the locale, and Numbrel's translation
+// from the build folder; "en", the language the texts are written in, needs no translation.
 class Language {
 public:
     explicit Language(const QString& code) {
+        QLocale::setDefault(QLocale(code));
         if (code == u"en"_s) return;
         if (!m_translator.load(u"numbrel_"_s + code, QStringLiteral(NUMBREL_TRANSLATIONS_DIR)))
             qFatal("no translation for %s", qPrintable(code));
         QCoreApplication::installTranslator(&m_translator);
     }
+    ~Language() { QLocale::setDefault(QLocale::system()); }
+    Language(const Language&) = delete;
+    Language& operator=(const Language&) = delete;
 
 private:
     QTranslator m_translator;
@@ -105,6 +110,34 @@ private slots:
             names.insert(name);
         }
         QCOMPARE(names.size(), 33);
+    }
+
+    // A number is said with the decimal separator of the listener's language and an exponent in
+    // words; the display's own text keeps its '.'. A text that is no number is said as it is.
+    void displayTextIsSpokenInTheListenersLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("spoken");
+        const QList<std::tuple<QString, QString, QString>> rows{
+            {u"en"_s, u"1.4142135623731"_s, u"1.4142135623731"_s},
+            {u"de"_s, u"1.4142135623731"_s, u"1,4142135623731"_s},
+            {u"de"_s, u"-.5"_s, u"-,5"_s},
+            {u"en"_s, u"1E-05"_s, u"1 times ten to the power of -5"_s},
+            {u"de"_s, u"1.5E+16"_s, u"1,5 mal zehn hoch 16"_s},
+            {u"de"_s, QString(), u"Leer"_s},
+            {u"de"_s, u"1.2.3"_s, u"1.2.3"_s},
+        };
+        for (const auto& [language, text, spoken] : rows) {
+            QTest::addRow("%s '%s'", qPrintable(language), qPrintable(text))
+                << language << text << spoken;
+        }
+    }
+    void displayTextIsSpokenInTheListenersLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, text);
+        QFETCH(QString, spoken);
+        const Language translation(language);
+        QCOMPARE(numbrel::spokenDisplayText(text), spoken);
     }
 
     void displayIsNamedAndReadsTheResult() {

@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QProxyStyle>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -67,6 +69,22 @@ private:
             if (stops[i]->isVisible() && stops[i]->isEnabled()) return stops[i];
         }
         return from;
+    }
+
+    // Opens the display's context menu and chooses the item whose text starts with `item`;
+    // false when there is no such item, or it is greyed.
+    static bool chooseFromMenu(QLineEdit& shown, const QString& item) {
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+        QApplication::sendEvent(&shown, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return false;
+        const QList<QAction*> actions = menu->actions();
+        const auto chosen = std::ranges::find_if(
+            actions, [&](const QAction* action) { return action->text().startsWith(item); });
+        const bool available = chosen != actions.end() && (*chosen)->isEnabled();
+        if (available) (*chosen)->trigger();
+        menu->close();
+        return available;
     }
 
     // The controls whose widget does not mirror the record; empty when all do.
@@ -191,6 +209,46 @@ private slots:
         QCOMPARE(display(view)->palette().color(QPalette::Text), QColor(0, 255, 0));
     }
 
+    // A refusal leaves the display's text alone and shows why beside it, clear of every key,
+    // until the user's next click, typed character or paste.
+    void refusalShowsItsReasonUntilTheUserActs_data() {
+        QTest::addColumn<int>("action");
+        QTest::newRow("click on a key") << 0;
+        QTest::newRow("click on the window") << 1;
+        QTest::newRow("typed character") << 2;
+        QTest::newRow("paste") << 3;
+    }
+    void refusalShowsItsReasonUntilTheUserActs() {
+        QFETCH(int, action);
+        Form1View view;
+        QVERIFY(switchOn(view));
+        click(view, {u"2"_s, u"/"_s, u"0"_s, u"="_s});
+        QCOMPARE(display(view)->text(), u"0"_s);
+        auto* note = view.findChild<QLabel*>();
+        QVERIFY(note != nullptr && note->isVisible());
+        QCOMPARE(note->text(), u"Division: Cannot divide by zero"_s);
+        QVERIFY(view.rect().contains(note->geometry()));
+        for (auto* button : view.findChildren<QPushButton*>()) {
+            QVERIFY2(!button->geometry().intersects(note->geometry()), qPrintable(button->text()));
+        }
+        switch (action) {
+            case 0:
+                click(view, {u"5"_s});
+                break;
+            case 1:
+                QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(2, 2));
+                break;
+            case 2:
+                QTest::keyClick(display(view), Qt::Key_A);
+                break;
+            default:
+                QGuiApplication::clipboard()->setText(u"7"_s);
+                QTest::keyClick(display(view), Qt::Key_V, Qt::ControlModifier);
+                break;
+        }
+        QVERIFY(!note->isVisible());
+    }
+
     // Ctrl+C and the context menu's "Copy" agree: the selection, or else the whole display.
     void copyWithNothingSelectedTakesTheWholeDisplay_data() {
         QTest::addColumn<bool>("byMenu");
@@ -202,25 +260,16 @@ private slots:
         Form1View view;
         QVERIFY(switchOn(view));
         auto copy = [&] {
-            if (!byMenu) return QTest::keyClick(display(view), Qt::Key_C, Qt::ControlModifier);
-            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
-            QApplication::sendEvent(display(view), &event);
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu != nullptr);
-            QAction* action = nullptr;
-            for (QAction* item : menu->actions()) {
-                if (item->text().startsWith(u"&Copy"_s)) action = item;
-            }
-            QVERIFY(action != nullptr && action->isEnabled());
-            action->trigger();
-            menu->close();
+            if (byMenu) return chooseFromMenu(*display(view), u"&Copy"_s);
+            QTest::keyClick(display(view), Qt::Key_C, Qt::ControlModifier);
+            return true;
         };
         QGuiApplication::clipboard()->setText(u"kept"_s);
         click(view, {u"1"_s, u"2"_s, u"3"_s});
-        copy();
+        QVERIFY(copy());
         QCOMPARE(QGuiApplication::clipboard()->text(), u"123"_s);
         display(view)->setSelection(1, 1);
-        copy();
+        QVERIFY(copy());
         QCOMPARE(QGuiApplication::clipboard()->text(), u"2"_s);
     }
 
@@ -232,6 +281,72 @@ private slots:
         QTest::keyClick(display(view), Qt::Key_Return);
         QTest::keyClick(display(view), Qt::Key_Escape);
         QCOMPARE(shownInRecord(view), u"2"_s);
+    }
+
+    // Each key answers a chord of its own from anywhere in the window; "ON" and "Off" share
+    // one, as only one of them is ever shown and enabled.
+    void everyKeyAnswersItsShortcutAlone() {
+        Form1View view;
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QList<QPushButton*> keys = view.findChildren<QPushButton*>();
+        std::ranges::stable_partition(keys, [](auto* k) { return k->text() == u"ON"_s; });
+        std::ranges::stable_partition(keys, [](auto* k) { return k->text() != u"Off"_s; });
+        for (QPushButton* pressed : keys) {
+            std::vector<std::pair<QPushButton*, std::unique_ptr<QSignalSpy>>> clicks;
+            for (auto* k : keys) {
+                clicks.emplace_back(k, std::make_unique<QSignalSpy>(k, &QPushButton::clicked));
+            }
+            QVERIFY2(pressed->shortcut().count() == 1, qPrintable(pressed->text()));
+            const QKeyCombination chord = pressed->shortcut()[0];
+            QTest::keyClick(&view, chord.key(), chord.keyboardModifiers());
+            for (const auto& [k, spy] : clicks) {
+                QVERIFY2(spy->count() == (k == pressed ? 1 : 0),
+                         qPrintable(pressed->text() + u" clicked "_s + k->text()));
+            }
+        }
+    }
+
+    // With a key focused, Return and Enter press it as Space does, and a typed character goes
+    // through the key filter to the end of the display, wherever its caret is.
+    void aFocusedKeyTakesReturnAndPassesTypedCharacters() {
+        Form1View view;
+        QVERIFY(switchOn(view));
+        click(view, {u"1"_s, u"2"_s});
+        display(view)->setCursorPosition(0);
+        QPushButton* plus = key(view, u"+"_s);
+        plus->setFocus();
+        QTest::keyClicks(plus, u"3a."_s);
+        QCOMPARE(shownInRecord(view), u"123"_s);
+        QTest::keyClick(plus, Qt::Key_Return);
+        QCOMPARE(view.form().Text2.Text, "123");
+        QTest::keyClick(plus, Qt::Key_4);
+        QPushButton* equals = key(view, u"="_s);
+        equals->setFocus();
+        QTest::keyClick(equals, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(shownInRecord(view), u"127"_s);
+        QCOMPARE(view.focusWidget(), equals);
+    }
+
+    // A paste by keyboard or by the context menu is reported once, with the pasted text in the
+    // display, so that a screen reader hears it.
+    void pasteIsReportedOnce_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Ctrl+V") << 0;
+        QTest::newRow("Shift+Insert") << 1;
+        QTest::newRow("menu") << 2;
+    }
+    void pasteIsReportedOnce() {
+        QFETCH(int, way);
+        Form1View view;
+        QVERIFY(switchOn(view));
+        QGuiApplication::clipboard()->setText(u"3.14159"_s);
+        QSignalSpy pasted(display(view), SIGNAL(pasted()));
+        if (way == 0) QTest::keyClick(display(view), Qt::Key_V, Qt::ControlModifier);
+        if (way == 1) QTest::keyClick(display(view), Qt::Key_Insert, Qt::ShiftModifier);
+        if (way == 2) QVERIFY(chooseFromMenu(*display(view), u"&Paste"_s));
+        QCOMPARE(pasted.count(), 1);
+        QCOMPARE(shownInRecord(view), u"3.14159"_s);
     }
 
     void geometryFollowsTwipsAt96Dpi() {
