@@ -4,26 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: numbrel [QT-OPTION]...
-A small desktop calculator: one window with a power switch, a display and a keypad.
-
-  -h, --help     print this help and exit
-  -v, --version  print the version and exit
-
-Qt&apos;s own options work too, for example: numbrel -platform xcb
-The keys are described in the manual page: man numbrel
-</source>
-        <translation>Aufruf: numbrel [QT-OPTION]...
-Ein kleiner Taschenrechner: ein Fenster mit Ein-/Ausschalter, Anzeige und Tastenfeld.
-
-  -h, --help     diese Hilfe anzeigen und beenden
-  -v, --version  die Version anzeigen und beenden
-
-Auch die Optionen von Qt gelten, zum Beispiel: numbrel -platform xcb
-Die Tasten beschreibt die Handbuchseite: man numbrel
-</translation>
-    </message>
-    <message>
         <source>License GPL-3.0-or-later: GNU General Public License, version 3 or later.
 This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
@@ -46,14 +26,43 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>Weitere Informationen mit „numbrel --help“.</translation>
     </message>
     <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Usage: numbrel [QT-OPTION]...
+A small desktop calculator: one window with a power switch, display and keypad.
+
+  -h, --help     print this help and exit
+  -v, --version  print the version and exit
+
+Qt&apos;s own options work too, for example: numbrel -platform xcb
+The keys are described in the manual page: man numbrel
+</source>
+        <translation>Aufruf: numbrel [QT-OPTION]...
+Ein kleiner Taschenrechner: ein Fenster mit Schalter, Anzeige und Tastenfeld.
+
+  -h, --help     diese Hilfe anzeigen und beenden
+  -v, --version  die Version anzeigen und beenden
+
+Auch die Optionen von Qt gelten, zum Beispiel: numbrel -platform xcb
+Die Tasten beschreibt die Handbuchseite: man numbrel
+</translation>
+    </message>
+    <message>
         <source>
-Every key has a shortcut that works anywhere in the window. Digits typed on the
-keyboard go into the display; Return, Enter and Space press the key with the focus.
+Every key has a shortcut that works anywhere in the window. Digits typed on
+the keyboard go into the display; Return, Enter and Space press the key that
+has the focus.
 </source>
         <translation>
-Jede Taste hat ein Tastenkürzel, das überall im Fenster wirkt. Auf der Tastatur
-getippte Ziffern kommen in die Anzeige; Eingabe und Leertaste drücken die Taste mit
-dem Fokus.
+Jede Taste hat ein Tastenkürzel, das überall im Fenster wirkt. Auf der
+Tastatur getippte Ziffern kommen in die Anzeige; Eingabe und Leertaste
+drücken die Taste mit dem Fokus.
 </translation>
     </message>
 </context>

@@ -20,7 +20,7 @@ constexpr const char* kContext = "CommandLine";
 constexpr const char* kHelpText = QT_TRANSLATE_NOOP(
     "CommandLine",
     "Usage: numbrel [QT-OPTION]...\n"
-    "A small desktop calculator: one window with a power switch, a display and a keypad.\n"
+    "A small desktop calculator: one window with a power switch, display and keypad.\n"
     "\n"
     "  -h, --help     print this help and exit\n"
     "  -v, --version  print the version and exit\n"
@@ -31,8 +31,9 @@ constexpr const char* kHelpText = QT_TRANSLATE_NOOP(
 constexpr const char* kShortcutsHeading = QT_TRANSLATE_NOOP(
     "CommandLine",
     "\n"
-    "Every key has a shortcut that works anywhere in the window. Digits typed on the\n"
-    "keyboard go into the display; Return, Enter and Space press the key with the focus.\n");
+    "Every key has a shortcut that works anywhere in the window. Digits typed on\n"
+    "the keyboard go into the display; Return, Enter and Space press the key that\n"
+    "has the focus.\n");
 
 constexpr const char* kLicenceText = QT_TRANSLATE_NOOP(
     "CommandLine",
@@ -79,14 +80,26 @@ std::optional<int> qtOptionValues(std::string_view argument) {
 bool isHelp(std::string_view argument) { return argument == "--help" || argument == "-h"; }
 bool isVersion(std::string_view argument) { return argument == "--version" || argument == "-v"; }
 
+// A chord as the keyboard labels its keys: "Alt+Q", "Ctrl+2", and "Strg+2" on a German one.
+QString chordText(QKeyCombination chord, const Translations& translations) {
+    QString text;
+    if (chord.keyboardModifiers() & Qt::ControlModifier) {
+        text += translations.text(kContext, QT_TRANSLATE_NOOP("CommandLine", "Ctrl")) + u'+';
+    }
+    if (chord.keyboardModifiers() & Qt::AltModifier) {
+        text += translations.text(kContext, QT_TRANSLATE_NOOP("CommandLine", "Alt")) + u'+';
+    }
+    return text + QKeySequence(chord.key()).toString(QKeySequence::PortableText);
+}
+
 // Every key's caption beside its shortcut, three to a line.
-QString shortcutList() {
+QString shortcutList(const Translations& translations) {
     constexpr std::size_t kPerLine = 3;
     const std::span<const KeyShortcut> shortcuts = keyShortcuts();
     QString list;
     for (std::size_t i = 0; i < shortcuts.size(); ++i) {
         const char* caption = controlTable[controlIndex(shortcuts[i].key)].start;
-        const QString chord = QKeySequence(shortcuts[i].chord).toString(QKeySequence::PortableText);
+        const QString chord = chordText(shortcuts[i].chord, translations);
         const bool lineEnds = (i + 1) % kPerLine == 0 || i + 1 == shortcuts.size();
         list += QStringLiteral("  %1 %2")
                     .arg(QString::fromLatin1(caption), -9)
@@ -131,7 +144,7 @@ std::optional<int> answerBeforeStart(int argc, char* argv[], const Translations&
     }
     if (isHelp(answer)) {
         print(stdout, translations.text(kContext, kHelpText) +
-                          translations.text(kContext, kShortcutsHeading) + shortcutList());
+                          translations.text(kContext, kShortcutsHeading) + shortcutList(translations));
         return 0;
     }
     if (isVersion(answer)) {
