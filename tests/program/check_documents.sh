@@ -14,7 +14,7 @@ failures=()
 
 # Markdown without its emphasis and code marks.
 markdown_text() {
-    sed -e 's/\*\*//g' -e 's/`//g' "$1"
+    sed -e 's/\*\*//g' -e 's/`//g' -e 's/\\\([*_]\)/\1/g' "$1"
 }
 
 # A manual page's text: the words of its font macros (.B, .BR, ...) joined as roff prints them,
@@ -59,6 +59,18 @@ while IFS='|' read -r document pattern; do
         grep -qiE -- "$pattern" "$scratch/$document" || failures+=("$document does not say: $pattern")
     fi
 done <"$here/documents.txt"
+
+# Every shortcut --help lists is named in the README and the manual pages, Ctrl as German
+# keyboards label it in German; the digits between Alt+0 and Alt+9 are given as a range.
+while read -r chord; do
+    for document in README man; do
+        grep -qF -- "$chord" "$scratch/$document" || failures+=("$document does not name the shortcut $chord")
+    done
+    for document in man.de help.de; do
+        grep -qF -- "${chord/Ctrl/Strg}" "$scratch/$document" ||
+            failures+=("$document does not name the shortcut ${chord/Ctrl/Strg}")
+    done
+done < <(grep -oE '(Alt|Ctrl)\+[^ ]+' "$scratch/help" | grep -vE '^Alt\+[1-8]$' | sort -u)
 
 while read -r file; do
     grep -qF -- "$file" "$scratch/README" || failures+=("README does not name the installed $file")
