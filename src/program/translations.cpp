@@ -1,4 +1,4 @@
-#include "view/qt_translations.h"
+#include "program/translations.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "view/command_line.h"
-#include "view/desktop_session.h"
+#include "program/command_line.h"
+#include "program/desktop_session_check.h"
+#include "program/translations.h"
 #include "view/form1_view.h"
-#include "view/qt_translations.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "view/command_line.h"
+#include "program/command_line.h"
 
 #include <array>
 #include <cstdio>
@@ -9,8 +9,8 @@
 #include <QtGlobal>
 
 #include "app/control_table.h"
+#include "program/translations.h"
 #include "view/keyboard_access.h"
-#include "view/qt_translations.h"
 
 namespace numbrel {
 namespace {

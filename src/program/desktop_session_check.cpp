@@ -1,4 +1,4 @@
-#include "view/desktop_session.h"
+#include "program/desktop_session_check.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,8 +9,8 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "view/qt_translations.h"
-#include "view/session_probe.h"
+#include "program/desktop_session_probe.h"
+#include "program/translations.h"
 
 namespace numbrel {
 namespace {

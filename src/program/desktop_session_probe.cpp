@@ -1,4 +1,4 @@
-#include "view/session_probe.h"
+#include "program/desktop_session_probe.h"
 
 #include <netdb.h>
 #include <sys/socket.h>
