@@ -10,7 +10,7 @@
 
 #include "app/control_table.h"
 #include "program/translations.h"
-#include "view/keyboard_access.h"
+#include "view/accessibility/keyboard_access.h"
 
 namespace numbrel {
 namespace {

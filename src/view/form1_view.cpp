@@ -8,18 +8,18 @@
 #include <QSignalBlocker>
 
 #include "app/control_table.h"
-#include "view/accessible_factory.h"
-#include "view/accessible_names.h"
-#include "view/announcer.h"
-#include "view/display.h"
-#include "view/key_button.h"
-#include "view/keyboard_access.h"
-#include "view/normal_state_keeper.h"
-#include "view/refusal_note.h"
-#include "view/refusal_text.h"
-#include "view/spoken_text.h"
-#include "view/twips.h"
-#include "view/window_hints.h"
+#include "view/accessibility/accessible_interfaces.h"
+#include "view/accessibility/accessible_names.h"
+#include "view/accessibility/announcer.h"
+#include "view/accessibility/keyboard_access.h"
+#include "view/accessibility/spoken_text.h"
+#include "view/platform/normal_state_keeper.h"
+#include "view/platform/window_hints.h"
+#include "view/widgets/display.h"
+#include "view/widgets/key_button.h"
+#include "view/widgets/refusal_note.h"
+#include "view/widgets/refusal_text.h"
+#include "view/widgets/twips.h"
 
 namespace numbrel {
 namespace {

@@ -15,8 +15,8 @@
 #include <QStyleOption>
 
 #include "app/control_table.h"
-#include "view/focus_ring.h"
-#include "view/key_button.h"
+#include "view/widgets/focus_ring.h"
+#include "view/widgets/key_button.h"
 #include "view_helpers.h"
 
 using namespace Qt::Literals::StringLiterals;

@@ -5,7 +5,7 @@
 #include <QPixmap>
 
 #include "app/control_table.h"
-#include "view/twips.h"
+#include "view/widgets/twips.h"
 #include "view_helpers.h"
 
 using namespace Qt::Literals::StringLiterals;

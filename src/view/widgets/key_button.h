@@ -10,7 +10,7 @@
 
 #include <QPushButton>
 
-#include "view/font_fitting.h"
+#include "view/widgets/font_fitting.h"
 
 class QStyleOptionButton;
 

@@ -1,4 +1,4 @@
-#include "view/reader_text.h"
+#include "view/accessibility/reader_text.h"
 
 #include <algorithm>
 

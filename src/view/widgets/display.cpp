@@ -1,4 +1,4 @@
-#include "view/display.h"
+#include "view/widgets/display.h"
 
 #include <algorithm>
 #include <chrono>
@@ -15,9 +15,9 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include "view/focus_ring.h"
-#include "view/font_fitting.h"
-#include "view/silent_accessibility.h"
+#include "view/accessibility/silent_accessibility.h"
+#include "view/widgets/focus_ring.h"
+#include "view/widgets/font_fitting.h"
 
 namespace numbrel {
 namespace {

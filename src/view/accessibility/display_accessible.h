@@ -13,8 +13,8 @@
 
 #include <QAccessibleWidget>
 
-#include "view/glyph_positions.h"
-#include "view/reader_text.h"
+#include "view/accessibility/glyph_positions.h"
+#include "view/accessibility/reader_text.h"
 
 namespace numbrel {
 

@@ -1,4 +1,4 @@
-#include "view/glyph_positions.h"
+#include "view/accessibility/glyph_positions.h"
 
 #include <algorithm>
 #include <cmath>

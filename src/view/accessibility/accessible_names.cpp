@@ -1,4 +1,4 @@
-#include "view/accessible_names.h"
+#include "view/accessibility/accessible_names.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "view/announcer.h"
+#include "view/accessibility/announcer.h"
 
 #include <QAccessible>
 

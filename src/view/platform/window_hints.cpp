@@ -1,4 +1,4 @@
-#include "view/window_hints.h"
+#include "view/platform/window_hints.h"
 
 #include <array>
 #include <cstdint>

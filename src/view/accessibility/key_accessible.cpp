@@ -1,4 +1,4 @@
-#include "view/key_accessible.h"
+#include "view/accessibility/key_accessible.h"
 
 #include <QAbstractButton>
 

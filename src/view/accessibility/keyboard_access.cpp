@@ -1,4 +1,4 @@
-#include "view/keyboard_access.h"
+#include "view/accessibility/keyboard_access.h"
 
 #include <algorithm>
 #include <array>

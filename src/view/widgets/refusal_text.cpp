@@ -1,4 +1,4 @@
-#include "view/refusal_text.h"
+#include "view/widgets/refusal_text.h"
 
 #include <QCoreApplication>
 

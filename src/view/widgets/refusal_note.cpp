@@ -1,12 +1,12 @@
-#include "view/refusal_note.h"
+#include "view/widgets/refusal_note.h"
 
 #include <algorithm>
 
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "view/display.h"
-#include "view/twips.h"
+#include "view/widgets/display.h"
+#include "view/widgets/twips.h"
 
 namespace numbrel {
 namespace {

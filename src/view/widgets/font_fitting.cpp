@@ -1,4 +1,4 @@
-#include "view/font_fitting.h"
+#include "view/widgets/font_fitting.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "view/display_accessible.h"
+#include "view/accessibility/display_accessible.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "view/display.h"
-#include "view/text_pieces.h"
+#include "view/accessibility/text_pieces.h"
+#include "view/widgets/display.h"
 
 namespace numbrel {
 namespace {

@@ -13,7 +13,7 @@
 
 #include <QFont>
 
-#include "view/reader_text.h"
+#include "view/accessibility/reader_text.h"
 
 namespace numbrel {
 

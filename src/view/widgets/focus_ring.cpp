@@ -1,4 +1,4 @@
-#include "view/focus_ring.h"
+#include "view/widgets/focus_ring.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "view/window_hints.h"
+#include "view/platform/window_hints.h"
 
 // Built without xcb, which writes the X11 hints: the window keeps Qt's own.
 namespace numbrel {

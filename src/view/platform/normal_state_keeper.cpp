@@ -1,4 +1,4 @@
-#include "view/normal_state_keeper.h"
+#include "view/platform/normal_state_keeper.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -7,7 +7,7 @@
 
 #include <QAccessible>
 
-#include "view/reader_text.h"
+#include "view/accessibility/reader_text.h"
 
 namespace numbrel {
 

@@ -1,4 +1,4 @@
-#include "view/text_pieces.h"
+#include "view/accessibility/text_pieces.h"
 
 namespace numbrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "view/spoken_text.h"
+#include "view/accessibility/spoken_text.h"
 
 #include <QCoreApplication>
 #include <QLocale>

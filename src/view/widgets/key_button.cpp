@@ -1,4 +1,4 @@
-#include "view/key_button.h"
+#include "view/widgets/key_button.h"
 
 #include <QEvent>
 #include <QStyle>
@@ -6,8 +6,8 @@
 #include <QStylePainter>
 
 #include "app/control_table.h"
-#include "view/focus_ring.h"
-#include "view/twips.h"
+#include "view/widgets/focus_ring.h"
+#include "view/widgets/twips.h"
 
 namespace numbrel {
 namespace {

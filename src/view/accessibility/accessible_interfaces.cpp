@@ -1,13 +1,13 @@
-#include "view/accessible_factory.h"
+#include "view/accessibility/accessible_interfaces.h"
 
 #include <QAccessibleWidget>
 
-#include "view/announcer.h"
-#include "view/display.h"
-#include "view/display_accessible.h"
-#include "view/key_accessible.h"
-#include "view/key_button.h"
-#include "view/reader_text.h"
+#include "view/accessibility/announcer.h"
+#include "view/accessibility/display_accessible.h"
+#include "view/accessibility/key_accessible.h"
+#include "view/accessibility/reader_text.h"
+#include "view/widgets/display.h"
+#include "view/widgets/key_button.h"
 
 namespace numbrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "view/silent_accessibility.h"
+#include "view/accessibility/silent_accessibility.h"
 
 namespace numbrel {
 
