@@ -13,8 +13,7 @@
 #include "view/accessibility/announcer.h"
 #include "view/accessibility/keyboard_access.h"
 #include "view/accessibility/spoken_text.h"
-#include "view/platform/normal_state_keeper.h"
-#include "view/platform/window_hints.h"
+#include "view/platform/fixed_size.h"
 #include "view/widgets/display.h"
 #include "view/widgets/key_button.h"
 #include "view/widgets/refusal_note.h"
@@ -43,13 +42,7 @@ Form1View::Form1View(QWidget* parent) : QWidget(parent) {
     // The keypad and its captions ("^2", "-/+") read left to right in every language; menus and
     // other windows of their own still follow the desktop's direction.
     setLayoutDirection(Qt::LeftToRight);
-    setFixedSize(twipsToPixels(Form1::clientArea, *this).size());
-    // The window has one size, so the window manager offers no maximize button (X11 needs
-    // more: see showEvent), and a maximize that comes anyway is undone.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    keepInNormalState(*this);
+    fixSize(*this, twipsToPixels(Form1::clientArea, *this).size());
     // A character typed on a key is typed at the end of the display, where the user expects it.
     m_keyboard = new KeyboardAccess(this, [this](const QKeyEvent& key) {
         m_display->end(false);
@@ -74,12 +67,6 @@ Form1View::Form1View(QWidget* parent) : QWidget(parent) {
     // The analyzer loses track of the queued call, which Qt deletes once it has run.
     // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
     QMetaObject::invokeMethod(this, &Form1View::applyFonts, Qt::QueuedConnection);
-}
-
-// The native window exists now and is mapped only after this event.
-void Form1View::showEvent(QShowEvent* event) {
-    offerNoResizing(*this);
-    QWidget::showEvent(event);
 }
 
 void Form1View::applyFonts() {

@@ -37,7 +37,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     // One widget for each record the control table can show: a key for a button, the display

@@ -1,6 +1,7 @@
 // The window as a client of a Wayland compositor (run by under_weston.sh): asked to fill the
 // screen, as the title bar's maximize button and the compositor's shortcuts ask, it stays alive,
-// at its one size, showing what it showed. A protocol error would end the program here.
+// at its one size, showing what it showed, even when it draws at once. A protocol error would
+// end the program here.
 
 #include <QWindow>
 
@@ -8,6 +9,31 @@
 
 using namespace Qt::Literals::StringLiterals;
 using namespace view_test;
+
+namespace {
+
+// Makes the window draw as soon as it has heard of a new state, as one whose content changed
+// then would. A window that drew at its fixed size in the state the compositor had configured
+// would break the protocol.
+class DrawAfterStateChange : public QObject {
+public:
+    explicit DrawAfterStateChange(QWidget& window) : m_window(window) {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange) {
+            QMetaObject::invokeMethod(
+                &m_window, [this] { m_window.repaint(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+};
+
+}  // namespace
 
 class WaylandStatesTest : public QObject {
     Q_OBJECT
@@ -24,6 +50,7 @@ private slots:
         QVERIFY(switchOn(view));
         click(view, {u"4"_s, u"2"_s});
         const QSize size = view.size();
+        const DrawAfterStateChange drawing(view);
 
         view.windowHandle()->setWindowStates(state);
         // Long enough for the compositor's answer and for the caret to blink, which draws.

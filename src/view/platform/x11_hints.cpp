@@ -1,4 +1,4 @@
-#include "view/platform/window_hints.h"
+#include "view/platform/x11_hints.h"
 
 #include <array>
 #include <cstdint>
