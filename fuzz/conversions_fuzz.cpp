@@ -7,8 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "numeric/conversions.h"
+#include "numeric/number_reading.h"
+#include "numeric/number_text.h"
 #include "numeric/rounding.h"
+#include "numeric/whole_number.h"
 #include "require.h"
 
 namespace numbrel::fuzz {

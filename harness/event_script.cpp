@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/control_table.h"
-#include "numeric/text.h"
+#include "numeric/utf8_characters.h"
 
 namespace numbrel::harness {
 namespace {

@@ -61,7 +61,8 @@ public:
     void Command26_Click();
     void Command14_Click();
 
-    // ONE-OPERAND FUNCTIONS (functions/rounding_keys.cpp, functions/trig_keys.cpp)
+    // ONE-OPERAND FUNCTIONS (functions/rounding_keys.cpp, abs_and_int_keys.cpp, square_keys.cpp,
+    // trig_keys.cpp)
     void Command20_Click();
     void Command21_Click();
     void Command22_Click();

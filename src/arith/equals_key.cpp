@@ -12,8 +12,10 @@
 #include <cstdint>
 
 #include "app/form1.h"
-#include "numeric/conversions.h"
+#include "numeric/number_reading.h"
+#include "numeric/number_text.h"
 #include "numeric/operations.h"
+#include "numeric/whole_number.h"
 #include "state/press_counter.h"
 #include "state/registers.h"
 

@@ -1,8 +1,9 @@
 // "-/+" and "Del": rewrite the display in place; no register is touched.
 
 #include "app/form1.h"
-#include "numeric/conversions.h"
-#include "numeric/text.h"
+#include "numeric/number_reading.h"
+#include "numeric/number_text.h"
+#include "numeric/utf8_characters.h"
 
 namespace numbrel {
 namespace {

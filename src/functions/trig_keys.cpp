@@ -9,7 +9,8 @@
 #include <cmath>
 
 #include "app/form1.h"
-#include "numeric/conversions.h"
+#include "numeric/number_reading.h"
+#include "numeric/number_text.h"
 #include "numeric/operations.h"
 #include "numeric/rounding.h"
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "numeric/conversions.h"
+#include "numeric/number_text.h"
 #include "numeric/decimal_digits.h"
 
 namespace numbrel {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "numeric/conversions.h"
+#include "numeric/number_text.h"
 #include "numeric/decimal_digits.h"
 
 namespace numbrel {

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "numeric/conversions.h"
+#include "numeric/whole_number.h"
 
 namespace numbrel {
 

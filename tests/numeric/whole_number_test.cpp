@@ -4,7 +4,7 @@
 #include <limits>
 #include <vector>
 
-#include "numeric/conversions.h"
+#include "numeric/whole_number.h"
 
 namespace numbrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "numeric/text.h"
+#include "numeric/utf8_characters.h"
 
 #include <gtest/gtest.h>
 
