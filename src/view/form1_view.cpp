@@ -9,10 +9,9 @@
 
 #include "app/control_table.h"
 #include "view/accessibility/accessible_interfaces.h"
-#include "view/accessibility/accessible_names.h"
 #include "view/accessibility/announcer.h"
 #include "view/accessibility/keyboard_access.h"
-#include "view/accessibility/spoken_text.h"
+#include "view/accessibility/spoken_texts.h"
 #include "view/platform/fixed_size.h"
 #include "view/widgets/display.h"
 #include "view/widgets/key_button.h"

@@ -9,7 +9,7 @@
 #include <QSet>
 #include <QTranslator>
 
-#include "view/accessibility/spoken_text.h"
+#include "view/accessibility/spoken_texts.h"
 #include "view_helpers.h"
 
 using namespace Qt::Literals::StringLiterals;
