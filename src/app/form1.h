@@ -90,7 +90,9 @@ public:
     void dispatch(void (Form1::*clickHandler)());
     void dispatchKeyPress(std::int16_t& code);
 
-    // The window's client area, which holds every control.
+    // The window's title, which is also the program's name, and its client area, which holds
+    // every control.
+    static constexpr const char* Caption = "Numbrel";
     static constexpr Twips clientArea{0, 0, 6675, 3510};
 
 private:

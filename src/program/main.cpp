@@ -15,7 +15,7 @@ void setIconOnceRunning(QApplication& app) {
         &app,
         [] {
             QIcon icon;
-            for (const int size : {128, 64, 48, 32, 16}) {
+            for (const int size : {NUMBREL_ICON_SIZES}) {
                 icon.addFile(QStringLiteral(":/icons/numbrel-%1.png").arg(size), QSize(size, size));
             }
             QApplication::setWindowIcon(icon);
@@ -39,8 +39,8 @@ int main(int argc, char* argv[]) {
         return *status;
     }
 
-    QApplication::setApplicationName(QStringLiteral("Numbrel"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.numbrel.Numbrel"));
+    QApplication::setApplicationName(QString::fromLatin1(numbrel::Form1::Caption));
+    QGuiApplication::setDesktopFileName(QStringLiteral(NUMBREL_APP_ID));
 
     numbrel::Form1View window;
     window.show();

@@ -37,7 +37,7 @@ static_assert(shownRecords<TextBox>() == 1 && shownRecords<Label>() == 0);
 
 Form1View::Form1View(QWidget* parent) : QWidget(parent) {
     installAccessibleInterfaces();
-    setWindowTitle(QStringLiteral("Numbrel"));
+    setWindowTitle(QString::fromLatin1(Form1::Caption));
     // The keypad and its captions ("^2", "-/+") read left to right in every language; menus and
     // other windows of their own still follow the desktop's direction.
     setLayoutDirection(Qt::LeftToRight);

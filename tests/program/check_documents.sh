@@ -44,7 +44,7 @@ markdown_text "$root/README.md" | one_line README
 roff_text "$root/packaging/numbrel.1.in" | one_line man
 roff_text "$root/packaging/numbrel.de.1.in" | one_line man.de
 sed -n '/^Description:/,/^[^ ]/p' "$root/debian/control" | one_line control
-sed 's/<[^>]*>//g' "$root/src/program/desktop/org.numbrel.Numbrel.metainfo.xml.in" | one_line metainfo
+sed 's/<[^>]*>//g' "$root/src/program/desktop/numbrel.metainfo.xml.in" | one_line metainfo
 env -i PATH="$PATH" LANG=C.UTF-8 "$program" --help | one_line help
 env -i PATH="$PATH" LANG=de_DE.UTF-8 "$program" --help | one_line help.de
 

@@ -5,7 +5,6 @@
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTest>
 
 #include "view/form1_view.h"
@@ -23,12 +22,19 @@ inline QPushButton* key(Form1View& view, const QString& caption) {
 
 inline QLineEdit* display(Form1View& view) { return view.findChild<QLineEdit*>(); }
 
-// Whether the display's text fits inside its frame and margins (2 px) on each side, with a
-// pixel left for the caret, so that the line edit shows it whole without scrolling.
-inline bool showsWhole(const QLineEdit& shown) {
-    const int frame = shown.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    const qreal room = shown.contentsRect().width() - 2 * frame - 2 * 2 - 1;
-    return QFontMetricsF(shown.font(), &shown).horizontalAdvance(shown.text()) <= room;
+// Whether the line edit shows its whole text: with the caret at the end it has not scrolled,
+// so the caret stands as far right of where it stands at the start as the text is wide. The
+// line edit scrolls as it paints; the caret is put back where it was.
+inline bool showsWhole(QLineEdit& shown) {
+    const int caret = shown.cursorPosition();
+    const auto caretX = [&shown](qsizetype position) {
+        shown.setCursorPosition(static_cast<int>(position));
+        shown.repaint();
+        return shown.inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    };
+    const int width = -caretX(0) + caretX(shown.text().size());
+    shown.setCursorPosition(caret);
+    return width == qRound(QFontMetricsF(shown.font(), &shown).horizontalAdvance(shown.text()));
 }
 
 inline void click(Form1View& view, const QStringList& captions) {
