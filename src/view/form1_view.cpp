@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 #include "app/control_table.h"
@@ -93,9 +94,12 @@ QWidget* Form1View::createWidget(const ControlRow&, TextBox& record) {
     // An input method would compose text past the key filter; every character must go through it.
     m_display->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_display->installEventFilter(this);
+    // Every edit reaches the record. One the user makes in the display (Delete, a paste) is an
+    // event of its own; a typed character's edit is part of its event, which mirrors once.
     connect(m_display, &QLineEdit::textEdited, this, [this](const QString& text) {
-        dismissRefusal();
         m_displayRecord->Text = text.toStdString();
+        if (m_typing) return;
+        dismissRefusal();
         syncFromModel();
     });
     connect(m_display, &Display::pasted, this, [this] { announceDisplay(); });
@@ -143,7 +147,10 @@ void Form1View::typeIntoDisplay(const QKeyEvent& key) {
     dismissRefusal();
     auto code = static_cast<std::int16_t>(key.text().front().unicode());
     m_form.dispatchKeyPress(code);
-    if (code != 0) m_display->insert(QString(QChar(static_cast<char16_t>(code))));
+    if (code != 0) {
+        const QScopedValueRollback typing(m_typing, true);
+        m_display->insert(QString(QChar(static_cast<char16_t>(code))));
+    }
     finishEvent();
 }
 

@@ -62,6 +62,7 @@ private:
     Announcer* m_announcer = nullptr;
     KeyboardAccess* m_keyboard = nullptr;
     RefusalNote* m_refusalNote = nullptr;  // made once the event loop runs
+    bool m_typing = false;                 // while a typed character goes into the display
     std::vector<std::pair<const CommandButton*, KeyButton*>> m_buttons;
 };
 
