@@ -7,6 +7,7 @@
 // finite negative number.
 
 #include <cmath>
+#include <optional>
 
 #include "app/form1.h"
 #include "numeric/number_reading.h"
@@ -28,10 +29,10 @@ using RadianFunction = double (*)(double);
 Reason trigonometricKey(TextBox& display, TextBox& angleRegister, RadianFunction function) {
     const Checked<double> degrees = numericValue(display.Text);
     if (!degrees) return unreadable(degrees.fault);
-    const Checked<double> product = multiply(degrees.value, kPi);
+    const std::optional<double> product = multiply(degrees.value, kPi);
     if (!product) return Reason::NumberTooLarge;
 
-    angleRegister.Text = numberText(product.value / kDegreesInHalfTurn);
+    angleRegister.Text = numberText(*product / kDegreesInHalfTurn);
     const Checked<double> radians = strictValue(angleRegister.Text);
     if (!radians) return unreadable(radians.fault);
 

@@ -31,13 +31,12 @@ std::ptrdiff_t characterCount(std::string_view text) {
     return count;
 }
 
-Checked<std::string> leftPart(std::string_view text, std::ptrdiff_t count) {
-    if (count < 0) return failed<std::string>(Fault::Invalid);
+std::string leftPart(std::string_view text, std::ptrdiff_t count) {
     std::size_t pos = 0;
     for (std::ptrdiff_t taken = 0; taken < count && pos < text.size(); ++taken) {
         pos = characterEnd(text, pos);
     }
-    return {std::string(text.substr(0, pos))};
+    return std::string(text.substr(0, pos));
 }
 
 }  // namespace numbrel

@@ -8,15 +8,13 @@
 #include <string>
 #include <string_view>
 
-#include "numeric/checked.h"
-
 namespace numbrel {
 
 // The number of characters.
 std::ptrdiff_t characterCount(std::string_view text);
 
-// The first `count` characters (the whole text when count is at least its length); a negative
-// count is Fault::Invalid.
-Checked<std::string> leftPart(std::string_view text, std::ptrdiff_t count);
+// The first `count` characters: none for a count of 0 or less, the whole text when count is at
+// least its length.
+std::string leftPart(std::string_view text, std::ptrdiff_t count);
 
 }  // namespace numbrel
