@@ -1,10 +1,11 @@
 #pragma once
 
-// The calculator's display: a line edit in green on black that shows its whole number. A text
-// wider than the display at its 15.75 pt font is drawn in a narrower face or a smaller size,
-// just small enough; a refused key makes the display flash; Ctrl+C, and "Copy" in its context
-// menu, with nothing selected copy the whole display. A paste, by keyboard, menu or middle
-// click, is reported once it is in the display.
+// The calculator's display: a line edit in green on black. A text wider than the display at its
+// 15.75 pt font is drawn in a narrower face or a smaller size, just small enough, so that every
+// number shows whole; a text too long even at the smallest size scrolls, its end in view. A
+// refused key makes the display flash; Ctrl+C, and "Copy" in its context menu, with nothing
+// selected copy the whole display. A paste, by keyboard, menu or middle click, is reported
+// once it is in the display.
 
 #include <QLineEdit>
 #include <QPalette>
