@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/control_table.h"
 #include "view/form1_view.h"
 
 namespace view_test {
@@ -21,6 +22,29 @@ inline QPushButton* key(Form1View& view, const QString& caption) {
 }
 
 inline QLineEdit* display(Form1View& view) { return view.findChild<QLineEdit*>(); }
+
+// The display's record, Text1.
+inline QString recordText(const Form1View& view) {
+    return QString::fromStdString(view.form().Text1.Text);
+}
+
+// Calls visit(row, record, widget) for each control the window has a widget for.
+template <class Visitor>
+void forEachWidget(Form1View& view, Visitor&& visit) {
+    visitControls(view.form(), [&](const numbrel::ControlRow& row, const auto& record) {
+        if (auto* widget = view.findChild<QWidget*>(QString::fromLatin1(row.name))) {
+            visit(row, record, *widget);
+        }
+    });
+}
+
+// The window's size at 96 dpi, where 15 twips make a pixel, and the places of some controls.
+inline constexpr QSize kWindowAt96Dpi(445, 234);
+inline QList<std::pair<QWidget*, QRect>> placesAt96Dpi(Form1View& view) {
+    return {{key(view, QStringLiteral("ON")), {320, 8, 41, 33}},
+            {key(view, QStringLiteral("=")), {152, 152, 81, 33}},
+            {display(view), {24, 16, 121, 25}}};
+}
 
 // Whether the line edit shows its whole text: with the caret at the end it has not scrolled,
 // so the caret stands as far right of where it stands at the start as the text is wide. The

@@ -43,6 +43,17 @@ private:
     QTranslator m_translator;
 };
 
+// The columns language, `given` and spoken, and a row for each (language, given, spoken).
+void addSpokenRows(const char* given, const QList<std::tuple<QString, QString, QString>>& rows) {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>(given);
+    QTest::addColumn<QString>("spoken");
+    for (const auto& [language, text, spoken] : rows) {
+        QTest::addRow("%s '%s'", qPrintable(language), qPrintable(text))
+            << language << text << spoken;
+    }
+}
+
 // Pastes the text over the display's whole text and lets the display repaint, which scrolls it.
 void pasteOver(Form1View& view, const QString& text) {
     QGuiApplication::clipboard()->setText(text);
@@ -60,10 +71,7 @@ class AccessibilityTest : public QObject {
 private slots:
     // A symbol, the two clearing keys a reader must tell apart, and a digit spoken as it is.
     void keysAreSpokenInWords_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("spoken");
-        const QList<std::tuple<QString, QString, QString>> rows{
+        addSpokenRows("caption", {
             {u"en"_s, u"-/+"_s, u"Change sign"_s},
             {u"en"_s, u"C"_s, u"Clear display"_s},
             {u"en"_s, u"CE"_s, u"Clear all"_s},
@@ -74,11 +82,7 @@ private slots:
             {u"de"_s, u"CE"_s, u"Alles löschen"_s},
             {u"de"_s, u"Round (1)"_s, u"Auf eine Nachkommastelle runden"_s},
             {u"de"_s, u"7"_s, u"7"_s},
-        };
-        for (const auto& [language, caption, spoken] : rows) {
-            QTest::addRow("%s %s", qPrintable(language), qPrintable(caption))
-                << language << caption << spoken;
-        }
+        });
     }
     void keysAreSpokenInWords() {
         QFETCH(QString, language);
@@ -115,10 +119,7 @@ private slots:
     // A number is said with the decimal separator of the listener's language and an exponent in
     // words; the display's own text keeps its '.'. A text that is no number is said as it is.
     void displayTextIsSpokenInTheListenersLanguage_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("spoken");
-        const QList<std::tuple<QString, QString, QString>> rows{
+        addSpokenRows("text", {
             {u"en"_s, u"1.4142135623731"_s, u"1.4142135623731"_s},
             {u"de"_s, u"1.4142135623731"_s, u"1,4142135623731"_s},
             {u"de"_s, u"-.5"_s, u"-,5"_s},
@@ -126,11 +127,7 @@ private slots:
             {u"de"_s, u"1.5E+16"_s, u"1,5 mal zehn hoch 16"_s},
             {u"de"_s, QString(), u"Leer"_s},
             {u"de"_s, u"1.2.3"_s, u"1.2.3"_s},
-        };
-        for (const auto& [language, text, spoken] : rows) {
-            QTest::addRow("%s '%s'", qPrintable(language), qPrintable(text))
-                << language << text << spoken;
-        }
+        });
     }
     void displayTextIsSpokenInTheListenersLanguage() {
         QFETCH(QString, language);
@@ -169,6 +166,11 @@ private slots:
         QCOMPARE(text->textBeforeOffset(1, QAccessible::WordBoundary, &start, &end), QString());
         text->attributes(1, &start, &end);
         QCOMPARE(std::pair(start, end), std::pair(0, 2));
+        // A word is a run of non-blank characters with the blanks, of any kind, after it.
+        pasteOver(view, u"12 \u2003" "34"_s);
+        QCOMPARE(text->textAtOffset(3, QAccessible::WordBoundary, &start, &end), u"12 \u2003"_s);
+        QCOMPARE(text->textAfterOffset(1, QAccessible::WordBoundary, &start, &end), u"34"_s);
+        QCOMPARE(std::pair(start, end), std::pair(4, 6));
     }
 
     // Readers get every character the display holds, shown as it shows them, counted in code
