@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks that the documents say the same: each row of documents.txt names a document and what
 # its text must say (or must not); the README names every file the installation puts in place;
-# and its code layout table has a row for each folder of the project and of src/, each naming
-# a folder that exists and only files and folders that exist.
+# and its code layout table has a row for each folder of the project and each folder below
+# src/, each naming a folder that exists and only files and folders that exist.
 # Usage: check_documents.sh PROJECT_DIR PROGRAM
 set -euo pipefail
 root="$1"
@@ -79,7 +79,7 @@ done <"$root/tests/packaging/installed_files.txt"
 # The layout table: the rows of the README's "Code layout" section.
 layout="$(sed -n '/^## Code layout/,/^##* [^C]/p' "$root/README.md" | grep '^| `')"
 folders="$(cd "$root" && find . -mindepth 1 -maxdepth 1 -type d ! -name '.*' ! -name src \
-    ! -name 'build*' ! -name 'obj-*' -printf '%P\n' && find src -mindepth 1 -maxdepth 1 -type d)"
+    ! -name 'build*' ! -name 'obj-*' -printf '%P\n' && find src -mindepth 1 -type d)"
 for folder in $folders; do
     grep -q "^| \`$folder\` |" <<<"$layout" || failures+=("the README's code layout has no row for $folder")
 done
