@@ -16,6 +16,8 @@ namespace numbrel {
 namespace {
 
 constexpr const char* kContext = "CommandLine";
+// The program's name, as it is started and as its messages begin.
+constexpr const char* kProgram = "numbrel";
 
 constexpr const char* kHelpText = QT_TRANSLATE_NOOP(
     "CommandLine",
@@ -122,13 +124,16 @@ int rejectArgument(const char* rawArgument, const Translations& translations) {
                             : QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'");
     const char* hint =
         QT_TRANSLATE_NOOP("CommandLine", "Try 'numbrel --help' for more information.");
-    print(stderr, QStringLiteral("numbrel: %1\n%2\n")
-                      .arg(translations.text(kContext, error).arg(argument),
-                           translations.text(kContext, hint)));
+    std::fputs(errorLine(translations.text(kContext, error).arg(argument)).constData(), stderr);
+    print(stderr, translations.text(kContext, hint) + u'\n');
     return 2;
 }
 
 }  // namespace
+
+QByteArray errorLine(const QString& text) {
+    return QByteArray(kProgram) + ": " + text.toUtf8() + '\n';
+}
 
 std::optional<int> answerBeforeStart(int argc, char* argv[], const Translations& translations) {
     std::string_view answer;
@@ -148,7 +153,7 @@ std::optional<int> answerBeforeStart(int argc, char* argv[], const Translations&
         return 0;
     }
     if (isVersion(answer)) {
-        print(stdout, QStringLiteral("numbrel " NUMBREL_VERSION "\n") +
+        print(stdout, QString::fromLatin1(kProgram) + QStringLiteral(" " NUMBREL_VERSION "\n") +
                           translations.text(kContext, kLicenceText));
         return 0;
     }

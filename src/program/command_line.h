@@ -2,9 +2,15 @@
 
 #include <optional>
 
+class QByteArray;
+class QString;
+
 namespace numbrel {
 
 class Translations;
+
+// A line of the program's own for standard error: "numbrel: ", the text and a line end.
+QByteArray errorLine(const QString& text);
 
 // Reads the command line before Qt starts, so that nothing of it waits for a window system.
 // An argument that is neither Numbrel's own option nor one of Qt's (with its value) is an

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "program/command_line.h"
 #include "program/desktop_session_probe.h"
 #include "program/translations.h"
 
@@ -45,8 +46,7 @@ struct GiveUpLines {
 GiveUpLines giveUpLines;
 
 QByteArray programLine(const Translations& translations, const char* text) {
-    return QByteArrayLiteral("numbrel: ") + translations.text("DesktopSession", text).toUtf8() +
-           '\n';
+    return errorLine(translations.text("DesktopSession", text));
 }
 
 void forwardHeldMessages() {
