@@ -38,26 +38,17 @@ void forEachWidget(Form1View& view, Visitor&& visit) {
     });
 }
 
-// The window's size at 96 dpi, where 15 twips make a pixel, and the places of some controls.
-inline constexpr QSize kWindowAt96Dpi(445, 234);
-inline QList<std::pair<QWidget*, QRect>> placesAt96Dpi(Form1View& view) {
-    return {{key(view, QStringLiteral("ON")), {320, 8, 41, 33}},
-            {key(view, QStringLiteral("=")), {152, 152, 81, 33}},
-            {display(view), {24, 16, 121, 25}}};
-}
-
-// Whether the line edit shows its whole text: with the caret at the end it has not scrolled,
-// so the caret stands as far right of where it stands at the start as the text is wide. The
-// line edit scrolls as it paints; the caret is put back where it was.
+// Whether the line edit shows its whole text: with the caret at the end it has not scrolled, so
+// the caret stands as far right of where it stands at the start as the text is wide. The caret
+// is left at the end.
 inline bool showsWhole(QLineEdit& shown) {
-    const int caret = shown.cursorPosition();
     const auto caretX = [&shown](qsizetype position) {
         shown.setCursorPosition(static_cast<int>(position));
-        shown.repaint();
+        shown.repaint();  // the line edit scrolls as it paints
         return shown.inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
     };
-    const int width = -caretX(0) + caretX(shown.text().size());
-    shown.setCursorPosition(caret);
+    const int start = caretX(0);
+    const int width = caretX(shown.text().size()) - start;
     return width == qRound(QFontMetricsF(shown.font(), &shown).horizontalAdvance(shown.text()));
 }
 

@@ -43,17 +43,6 @@ private:
     QTranslator m_translator;
 };
 
-// The columns language, `given` and spoken, and a row for each (language, given, spoken).
-void addSpokenRows(const char* given, const QList<std::tuple<QString, QString, QString>>& rows) {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>(given);
-    QTest::addColumn<QString>("spoken");
-    for (const auto& [language, text, spoken] : rows) {
-        QTest::addRow("%s '%s'", qPrintable(language), qPrintable(text))
-            << language << text << spoken;
-    }
-}
-
 // Pastes the text over the display's whole text and lets the display repaint, which scrolls it.
 void pasteOver(Form1View& view, const QString& text) {
     QGuiApplication::clipboard()->setText(text);
@@ -69,28 +58,49 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A symbol, the two clearing keys a reader must tell apart, and a digit spoken as it is.
-    void keysAreSpokenInWords_data() {
-        addSpokenRows("caption", {
-            {u"en"_s, u"-/+"_s, u"Change sign"_s},
-            {u"en"_s, u"C"_s, u"Clear display"_s},
-            {u"en"_s, u"CE"_s, u"Clear all"_s},
-            {u"en"_s, u"7"_s, u"7"_s},
-            {u"de"_s, u"-/+"_s, u"Vorzeichen wechseln"_s},
-            {u"de"_s, u"Sqr 2"_s, u"Quadratwurzel"_s},
-            {u"de"_s, u"."_s, u"Dezimalpunkt"_s},
-            {u"de"_s, u"CE"_s, u"Alles löschen"_s},
-            {u"de"_s, u"Round (1)"_s, u"Auf eine Nachkommastelle runden"_s},
-            {u"de"_s, u"7"_s, u"7"_s},
-        });
+    // What a reader hears for a key, by its caption, and for the display's text, in the
+    // listener's language: a symbol, the two clearing keys a reader must tell apart and a digit
+    // as it is; a number with the language's decimal separator and an exponent in words, while
+    // the display's own text keeps its '.'; a text that is no number as it is.
+    void spokenTexts_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("caption");  // empty: the display's text
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("spoken");
+        const QList<std::tuple<QString, QString, QString, QString>> rows{
+            {u"en"_s, u"-/+"_s, {}, u"Change sign"_s},
+            {u"en"_s, u"C"_s, {}, u"Clear display"_s},
+            {u"en"_s, u"CE"_s, {}, u"Clear all"_s},
+            {u"en"_s, u"7"_s, {}, u"7"_s},
+            {u"de"_s, u"-/+"_s, {}, u"Vorzeichen wechseln"_s},
+            {u"de"_s, u"Sqr 2"_s, {}, u"Quadratwurzel"_s},
+            {u"de"_s, u"."_s, {}, u"Dezimalpunkt"_s},
+            {u"de"_s, u"CE"_s, {}, u"Alles löschen"_s},
+            {u"de"_s, u"Round (1)"_s, {}, u"Auf eine Nachkommastelle runden"_s},
+            {u"de"_s, u"7"_s, {}, u"7"_s},
+            {u"en"_s, {}, u"1.4142135623731"_s, u"1.4142135623731"_s},
+            {u"de"_s, {}, u"1.4142135623731"_s, u"1,4142135623731"_s},
+            {u"de"_s, {}, u"-.5"_s, u"-,5"_s},
+            {u"en"_s, {}, u"1E-05"_s, u"1 times ten to the power of -5"_s},
+            {u"de"_s, {}, u"1.5E+16"_s, u"1,5 mal zehn hoch 16"_s},
+            {u"de"_s, {}, QString(), u"Leer"_s},
+            {u"de"_s, {}, u"1.2.3"_s, u"1.2.3"_s},
+        };
+        for (const auto& [language, caption, text, spoken] : rows) {
+            QTest::addRow("%s %s'%s'", qPrintable(language), qPrintable(caption), qPrintable(text))
+                << language << caption << text << spoken;
+        }
     }
-    void keysAreSpokenInWords() {
+    void spokenTexts() {
         QFETCH(QString, language);
         QFETCH(QString, caption);
+        QFETCH(QString, text);
         QFETCH(QString, spoken);
         const Language translation(language);
         Form1View view;
-        QCOMPARE(accessible(key(view, caption))->text(QAccessible::Name), spoken);
+        QCOMPARE(caption.isEmpty() ? numbrel::spokenDisplayText(text)
+                                   : accessible(key(view, caption))->text(QAccessible::Name),
+                 spoken);
     }
 
     void everyKeyHasADistinctNameInWords_data() {
@@ -114,27 +124,6 @@ private slots:
             names.insert(name);
         }
         QCOMPARE(names.size(), 33);
-    }
-
-    // A number is said with the decimal separator of the listener's language and an exponent in
-    // words; the display's own text keeps its '.'. A text that is no number is said as it is.
-    void displayTextIsSpokenInTheListenersLanguage_data() {
-        addSpokenRows("text", {
-            {u"en"_s, u"1.4142135623731"_s, u"1.4142135623731"_s},
-            {u"de"_s, u"1.4142135623731"_s, u"1,4142135623731"_s},
-            {u"de"_s, u"-.5"_s, u"-,5"_s},
-            {u"en"_s, u"1E-05"_s, u"1 times ten to the power of -5"_s},
-            {u"de"_s, u"1.5E+16"_s, u"1,5 mal zehn hoch 16"_s},
-            {u"de"_s, QString(), u"Leer"_s},
-            {u"de"_s, u"1.2.3"_s, u"1.2.3"_s},
-        });
-    }
-    void displayTextIsSpokenInTheListenersLanguage() {
-        QFETCH(QString, language);
-        QFETCH(QString, text);
-        QFETCH(QString, spoken);
-        const Language translation(language);
-        QCOMPARE(numbrel::spokenDisplayText(text), spoken);
     }
 
     void displayIsNamedAndReadsTheResult() {

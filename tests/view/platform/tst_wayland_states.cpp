@@ -10,31 +10,6 @@
 using namespace Qt::Literals::StringLiterals;
 using namespace view_test;
 
-namespace {
-
-// Makes the window draw as soon as it has heard of a new state, as one whose content changed
-// then would. A window that drew at its fixed size in the state the compositor had configured
-// would break the protocol.
-class DrawAfterStateChange : public QObject {
-public:
-    explicit DrawAfterStateChange(QWidget& window) : m_window(window) {
-        window.installEventFilter(this);
-    }
-
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::WindowStateChange) {
-            QMetaObject::invokeMethod(
-                &m_window, [this] { m_window.repaint(); }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    QWidget& m_window;
-};
-
-}  // namespace
-
 class WaylandStatesTest : public QObject {
     Q_OBJECT
 
@@ -50,7 +25,10 @@ private slots:
         QVERIFY(switchOn(view));
         click(view, {u"4"_s, u"2"_s});
         const QSize size = view.size();
-        const DrawAfterStateChange drawing(view);
+        // The window draws as soon as it has heard of a new state, as one whose content changes
+        // then would; drawing at its size in the state the compositor configured is an error.
+        connect(view.windowHandle(), &QWindow::windowStateChanged, &view,
+                [&view] { view.repaint(); }, Qt::QueuedConnection);
 
         view.windowHandle()->setWindowStates(state);
         // Long enough for the compositor's answer and for the caret to blink, which draws.
