@@ -31,8 +31,8 @@
 
 #include <xcb/xcb.h>
 
-#include "view/display.h"
 #include "view/form1_view.h"
+#include "view/widgets/display.h"
 
 namespace {
 

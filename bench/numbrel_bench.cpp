@@ -11,7 +11,8 @@
 
 #include "app/control_table.h"
 #include "event_script.h"
-#include "numeric/conversions.h"
+#include "numeric/number_reading.h"
+#include "numeric/number_text.h"
 
 namespace numbrel {
 namespace {

@@ -4,11 +4,14 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "numeric/conversions.h"
+#include "numeric/number_reading.h"
+#include "numeric/number_text.h"
 #include "numeric/rounding.h"
+#include "numeric/whole_number.h"
 #include "require.h"
 
 namespace numbrel::fuzz {
@@ -37,9 +40,9 @@ void checkRounding(double value) {
         checkNumberText(rounded);
     }
 
-    const Checked<std::int32_t> whole = wholeNumber(value);
+    const std::optional<std::int32_t> whole = wholeNumber(value);
     if (whole) {
-        require(std::fabs(whole.value - value) <= 0.5, "a whole number is the nearest one");
+        require(std::fabs(*whole - value) <= 0.5, "a whole number is the nearest one");
     } else {
         require(std::fabs(value) >= 2147483647.5, "only values beyond 32 bits fail to be whole");
     }

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/control_table.h"
-#include "numeric/text.h"
+#include "numeric/utf8_characters.h"
 
 namespace numbrel::harness {
 namespace {
@@ -45,7 +45,7 @@ const std::array<std::string, 24>& pasteSamples() {
 void insertAtCaret(std::string& text, std::size_t caret, std::string_view inserted) {
     const auto position =
         static_cast<std::ptrdiff_t>(caret % static_cast<std::size_t>(characterCount(text) + 1));
-    text.insert(leftPart(text, position).value.size(), inserted);
+    text.insert(leftPart(text, position).size(), inserted);
 }
 
 }  // namespace

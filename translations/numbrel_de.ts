@@ -148,7 +148,7 @@ drücken die Taste mit dem Fokus.
     </message>
 </context>
 <context>
-    <name>SpokenName</name>
+    <name>SpokenText</name>
     <message>
         <source>Decimal point</source>
         <translation>Dezimalpunkt</translation>
@@ -245,9 +245,6 @@ drücken die Taste mit dem Fokus.
         <source>Display</source>
         <translation>Anzeige</translation>
     </message>
-</context>
-<context>
-    <name>numbrel::Display</name>
     <message>
         <source>Empty</source>
         <translation>Leer</translation>

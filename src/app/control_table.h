@@ -130,8 +130,8 @@ constexpr std::size_t controlIndex(ControlRecord record) {
 }
 
 // The buttons with their click handlers, in table order: buttonBindings[n - 1] belongs to
-// CommandN. Views, scripts and tests reach a handler by the button's identity, never by its
-// caption.
+// CommandN. Views and scripts reach a handler by the button's identity; tests may look a button
+// up by its caption, as a user finds it (tests/support/keys.h, tests/view/view_helpers.h).
 struct ButtonBinding {
     CommandButton Form1::*button;
     void (Form1::*click)();

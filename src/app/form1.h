@@ -61,7 +61,8 @@ public:
     void Command26_Click();
     void Command14_Click();
 
-    // ONE-OPERAND FUNCTIONS (functions/rounding_keys.cpp, functions/trig_keys.cpp)
+    // ONE-OPERAND FUNCTIONS (functions/rounding_keys.cpp, abs_and_int_keys.cpp, square_keys.cpp,
+    // trig_keys.cpp)
     void Command20_Click();
     void Command21_Click();
     void Command22_Click();
@@ -89,7 +90,9 @@ public:
     void dispatch(void (Form1::*clickHandler)());
     void dispatchKeyPress(std::int16_t& code);
 
-    // The window's client area, which holds every control.
+    // The window's title, which is also the program's name, and its client area, which holds
+    // every control.
+    static constexpr const char* Caption = "Numbrel";
     static constexpr Twips clientArea{0, 0, 6675, 3510};
 
 private:

@@ -10,10 +10,13 @@
 // the steps before it keep what they wrote.
 
 #include <cstdint>
+#include <optional>
 
 #include "app/form1.h"
-#include "numeric/conversions.h"
+#include "numeric/number_reading.h"
+#include "numeric/number_text.h"
 #include "numeric/operations.h"
+#include "numeric/whole_number.h"
 #include "state/press_counter.h"
 #include "state/registers.h"
 
@@ -46,7 +49,7 @@ StepOperands stepOperands(const Form1& form, const TextBox& operatorRegister, St
 // Addition, subtraction and multiplication, in double precision.
 struct DoubleStep {
     TextBox Form1::*operatorRegister;
-    Checked<double> (*operation)(double, double);
+    std::optional<double> (*operation)(double, double);
     Step step;
 };
 
@@ -58,10 +61,9 @@ Refusal doubleStep(Form1& form, const DoubleStep& step) {
     const StepOperands operands = stepOperands(form, form.*step.operatorRegister, step.step);
     if (operands.refusal || !operands.run) return operands.refusal;
 
-    const Checked<double> result = step.operation(operands.left, operands.right);
-    // Finite operands give no NaN: the one fault left is a result beyond the double range.
+    const std::optional<double> result = step.operation(operands.left, operands.right);
     if (!result) return {Reason::ResultTooLarge, step.step};
-    form.Text1.Text = numberText(result.value);
+    form.Text1.Text = numberText(*result);
     return {};
 }
 
@@ -71,10 +73,10 @@ Refusal divisionStep(Form1& form) {
     const StepOperands operands = stepOperands(form, form.Text5, Step::Division);
     if (operands.refusal || !operands.run) return operands.refusal;
 
-    const Checked<std::int32_t> dividend = wholeNumber(operands.left);
-    const Checked<std::int32_t> divisor = wholeNumber(operands.right);
+    const std::optional<std::int32_t> dividend = wholeNumber(operands.left);
+    const std::optional<std::int32_t> divisor = wholeNumber(operands.right);
     if (!dividend || !divisor) return {Reason::BeyondWholeNumbers, Step::Division};
-    const Checked<std::int32_t> quotient = divideWhole(dividend.value, divisor.value);
+    const Checked<std::int32_t> quotient = divideWhole(*dividend, *divisor);
     if (!quotient) return {noResult(quotient.fault, Reason::DivisionByZero), Step::Division};
     form.Text1.Text = integerText(quotient.value);
     return {};

@@ -1,8 +1,9 @@
 // "-/+" and "Del": rewrite the display in place; no register is touched.
 
 #include "app/form1.h"
-#include "numeric/conversions.h"
-#include "numeric/text.h"
+#include "numeric/number_reading.h"
+#include "numeric/number_text.h"
+#include "numeric/utf8_characters.h"
 
 namespace numbrel {
 namespace {
@@ -20,9 +21,8 @@ Refusal negate(TextBox& display) {
 // digit. A character is a whole UTF-8 sequence, so a pasted 'é' goes at once. An empty display
 // has nothing to remove.
 Refusal deleteLastCharacter(TextBox& display) {
-    const Checked<std::string> shorter = leftPart(display.Text, characterCount(display.Text) - 1);
-    if (!shorter) return {Reason::NothingToDelete};
-    display.Text = shorter.value;
+    if (display.Text.empty()) return {Reason::NothingToDelete};
+    display.Text = leftPart(display.Text, characterCount(display.Text) - 1);
     return {};
 }
 

@@ -1,6 +1,6 @@
 #include "functions/function_key.h"
 
-#include "numeric/conversions.h"
+#include "numeric/number_text.h"
 
 namespace numbrel {
 

@@ -7,9 +7,11 @@
 // finite negative number.
 
 #include <cmath>
+#include <optional>
 
 #include "app/form1.h"
-#include "numeric/conversions.h"
+#include "numeric/number_reading.h"
+#include "numeric/number_text.h"
 #include "numeric/operations.h"
 #include "numeric/rounding.h"
 
@@ -27,10 +29,10 @@ using RadianFunction = double (*)(double);
 Reason trigonometricKey(TextBox& display, TextBox& angleRegister, RadianFunction function) {
     const Checked<double> degrees = numericValue(display.Text);
     if (!degrees) return unreadable(degrees.fault);
-    const Checked<double> product = multiply(degrees.value, kPi);
+    const std::optional<double> product = multiply(degrees.value, kPi);
     if (!product) return Reason::NumberTooLarge;
 
-    angleRegister.Text = numberText(product.value / kDegreesInHalfTurn);
+    angleRegister.Text = numberText(*product / kDegreesInHalfTurn);
     const Checked<double> radians = strictValue(angleRegister.Text);
     if (!radians) return unreadable(radians.fault);
 

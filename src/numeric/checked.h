@@ -1,7 +1,9 @@
 #pragma once
 
-// The result of a conversion or operation that can fail. A failure is reported, never thrown
-// and never hidden in an infinity or a NaN: the caller decides what the key does about it.
+// The result of a reading or an operation that can fail in two ways, which the reason a key is
+// refused tells apart (app/refusal.h). A failure is reported, never thrown and never hidden in
+// an infinity or a NaN: the caller decides what the key does about it. What fails in one way
+// only returns a std::optional.
 
 namespace numbrel {
 

@@ -10,7 +10,8 @@
 #include <string>
 #include <system_error>
 
-#include "numeric/conversions.h"
+#include "numeric/number_reading.h"
+#include "numeric/number_text.h"
 
 namespace numbrel {
 namespace {

@@ -1,10 +1,10 @@
 // Number text and integer text: how every result is written into the display.
 
+#include "numeric/number_text.h"
+
 #include <charconv>
 #include <cstdlib>
-#include <string>
 
-#include "numeric/conversions.h"
 #include "numeric/decimal_digits.h"
 
 namespace numbrel {

@@ -6,19 +6,18 @@
 namespace numbrel {
 namespace {
 
-Checked<double> finiteOrFault(double result) {
-    if (std::isnan(result)) return failed<double>(Fault::Invalid);
-    if (std::isinf(result)) return failed<double>(Fault::Overflow);
-    return {result};
+std::optional<double> finite(double result) {
+    if (!std::isfinite(result)) return std::nullopt;
+    return result;
 }
 
 }  // namespace
 
-Checked<double> add(double left, double right) { return finiteOrFault(left + right); }
+std::optional<double> add(double left, double right) { return finite(left + right); }
 
-Checked<double> subtract(double left, double right) { return finiteOrFault(left - right); }
+std::optional<double> subtract(double left, double right) { return finite(left - right); }
 
-Checked<double> multiply(double left, double right) { return finiteOrFault(left * right); }
+std::optional<double> multiply(double left, double right) { return finite(left * right); }
 
 Checked<std::int32_t> divideWhole(std::int32_t dividend, std::int32_t divisor) {
     if (divisor == 0) return failed<std::int32_t>(Fault::Invalid);
@@ -30,7 +29,9 @@ Checked<std::int32_t> divideWhole(std::int32_t dividend, std::int32_t divisor) {
 
 Checked<double> power(double base, double exponent) {
     if (base < 0 && std::trunc(exponent) != exponent) return failed<double>(Fault::Invalid);
-    return finiteOrFault(std::pow(base, exponent));
+    const std::optional<double> result = finite(std::pow(base, exponent));
+    if (!result) return failed<double>(Fault::Overflow);
+    return {*result};
 }
 
 Checked<double> squareRoot(double value) {

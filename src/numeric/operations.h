@@ -1,18 +1,20 @@
 #pragma once
 
 // The arithmetic of the keys. Every operation reports a result that is not a finite number
-// instead of returning it, so no infinity or NaN ever reaches a text.
+// instead of returning it, so no infinity or NaN ever reaches a text. Where an operation fails
+// in more than one way, it says which, as the reason a key is refused tells them apart.
 
 #include <cstdint>
+#include <optional>
 
 #include "numeric/checked.h"
 
 namespace numbrel {
 
-// Plain double arithmetic; an infinite result is Fault::Overflow.
-Checked<double> add(double left, double right);
-Checked<double> subtract(double left, double right);
-Checked<double> multiply(double left, double right);
+// Plain double arithmetic of finite operands; nothing for a result beyond the double range.
+std::optional<double> add(double left, double right);
+std::optional<double> subtract(double left, double right);
+std::optional<double> multiply(double left, double right);
 
 // Whole-number division, truncated toward zero (-7 / 2 is -3). A zero divisor is
 // Fault::Invalid; -2147483648 / -1 is Fault::Overflow.

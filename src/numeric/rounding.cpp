@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "numeric/conversions.h"
 #include "numeric/decimal_digits.h"
+#include "numeric/number_text.h"
 
 namespace numbrel {
 namespace {

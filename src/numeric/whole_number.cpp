@@ -1,13 +1,12 @@
-#include <cmath>
-#include <cstdint>
-#include <limits>
+#include "numeric/whole_number.h"
 
-#include "numeric/conversions.h"
+#include <cmath>
+#include <limits>
 
 namespace numbrel {
 
-Checked<std::int32_t> wholeNumber(double value) {
-    if (!std::isfinite(value)) return failed<std::int32_t>(Fault::Overflow);
+std::optional<std::int32_t> wholeNumber(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
     // Round half to even without depending on the floating-point rounding mode: the distance to
     // the floor is exact for every double.
     double rounded = std::floor(value);
@@ -16,8 +15,8 @@ Checked<std::int32_t> wholeNumber(double value) {
 
     constexpr auto lowest = std::numeric_limits<std::int32_t>::min();
     constexpr auto highest = std::numeric_limits<std::int32_t>::max();
-    if (rounded < lowest || rounded > highest) return failed<std::int32_t>(Fault::Overflow);
-    return {static_cast<std::int32_t>(rounded)};
+    if (rounded < lowest || rounded > highest) return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
 }
 
 }  // namespace numbrel

@@ -1,6 +1,7 @@
 #include "state/press_counter.h"
 
-#include "numeric/conversions.h"
+#include "numeric/number_reading.h"
+#include "numeric/number_text.h"
 
 namespace numbrel {
 

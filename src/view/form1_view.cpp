@@ -5,21 +5,20 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 #include "app/control_table.h"
-#include "view/accessible_factory.h"
-#include "view/accessible_names.h"
-#include "view/announcer.h"
-#include "view/display.h"
-#include "view/key_button.h"
-#include "view/keyboard_access.h"
-#include "view/normal_state_keeper.h"
-#include "view/refusal_note.h"
-#include "view/refusal_text.h"
-#include "view/spoken_text.h"
-#include "view/twips.h"
-#include "view/window_hints.h"
+#include "view/accessibility/accessible_interfaces.h"
+#include "view/accessibility/announcer.h"
+#include "view/accessibility/keyboard_access.h"
+#include "view/accessibility/spoken_texts.h"
+#include "view/platform/fixed_size.h"
+#include "view/widgets/display.h"
+#include "view/widgets/key_button.h"
+#include "view/widgets/refusal_note.h"
+#include "view/widgets/refusal_text.h"
+#include "view/widgets/twips.h"
 
 namespace numbrel {
 namespace {
@@ -39,17 +38,11 @@ static_assert(shownRecords<TextBox>() == 1 && shownRecords<Label>() == 0);
 
 Form1View::Form1View(QWidget* parent) : QWidget(parent) {
     installAccessibleInterfaces();
-    setWindowTitle(QStringLiteral("Numbrel"));
+    setWindowTitle(QString::fromLatin1(Form1::Caption));
     // The keypad and its captions ("^2", "-/+") read left to right in every language; menus and
     // other windows of their own still follow the desktop's direction.
     setLayoutDirection(Qt::LeftToRight);
-    setFixedSize(twipsToPixels(Form1::clientArea, *this).size());
-    // The window has one size, so the window manager offers no maximize button (X11 needs
-    // more: see showEvent), and a maximize that comes anyway is undone.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    keepInNormalState(*this);
+    fixSize(*this, twipsToPixels(Form1::clientArea, *this).size());
     // A character typed on a key is typed at the end of the display, where the user expects it.
     m_keyboard = new KeyboardAccess(this, [this](const QKeyEvent& key) {
         m_display->end(false);
@@ -74,12 +67,6 @@ Form1View::Form1View(QWidget* parent) : QWidget(parent) {
     // The analyzer loses track of the queued call, which Qt deletes once it has run.
     // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
     QMetaObject::invokeMethod(this, &Form1View::applyFonts, Qt::QueuedConnection);
-}
-
-// The native window exists now and is mapped only after this event.
-void Form1View::showEvent(QShowEvent* event) {
-    offerNoResizing(*this);
-    QWidget::showEvent(event);
 }
 
 void Form1View::applyFonts() {
@@ -107,9 +94,12 @@ QWidget* Form1View::createWidget(const ControlRow&, TextBox& record) {
     // An input method would compose text past the key filter; every character must go through it.
     m_display->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_display->installEventFilter(this);
+    // Every edit reaches the record. One the user makes in the display (Delete, a paste) is an
+    // event of its own; a typed character's edit is part of its event, which mirrors once.
     connect(m_display, &QLineEdit::textEdited, this, [this](const QString& text) {
-        dismissRefusal();
         m_displayRecord->Text = text.toStdString();
+        if (m_typing) return;
+        dismissRefusal();
         syncFromModel();
     });
     connect(m_display, &Display::pasted, this, [this] { announceDisplay(); });
@@ -157,7 +147,10 @@ void Form1View::typeIntoDisplay(const QKeyEvent& key) {
     dismissRefusal();
     auto code = static_cast<std::int16_t>(key.text().front().unicode());
     m_form.dispatchKeyPress(code);
-    if (code != 0) m_display->insert(QString(QChar(static_cast<char16_t>(code))));
+    if (code != 0) {
+        const QScopedValueRollback typing(m_typing, true);
+        m_display->insert(QString(QChar(static_cast<char16_t>(code))));
+    }
     finishEvent();
 }
 

@@ -37,7 +37,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     // One widget for each record the control table can show: a key for a button, the display
@@ -63,6 +62,7 @@ private:
     Announcer* m_announcer = nullptr;
     KeyboardAccess* m_keyboard = nullptr;
     RefusalNote* m_refusalNote = nullptr;  // made once the event loop runs
+    bool m_typing = false;                 // while a typed character goes into the display
     std::vector<std::pair<const CommandButton*, KeyButton*>> m_buttons;
 };
 

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "numeric/conversions.h"
+#include "numeric/number_reading.h"
+#include "numeric/number_text.h"
 
 namespace numbrel {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "numeric/conversions.h"
+#include "numeric/number_text.h"
 
 namespace numbrel {
 namespace {

@@ -4,14 +4,9 @@
 set -euo pipefail
 
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$HERE/../support/fail.sh"
 SCRATCH="$(mktemp -d)"
 trap 'rm -rf "$SCRATCH"' EXIT
-
-# Stops the check with a message on standard error.
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 # Stops the check unless every named command is on PATH.
 require_commands() {

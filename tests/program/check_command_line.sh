@@ -6,17 +6,13 @@
 # Usage: check_command_line.sh PROGRAM VERSION
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/fail.sh"
 program="$1"
 version="$2"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"; stop_xvfb' EXIT
 out="$scratch/out"
 err="$scratch/err"
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 # Runs the program with the given environment changes and arguments (separated by --) and
 # checks its exit status and the number of lines it wrote on standard error ('*': any number).
@@ -70,10 +66,14 @@ extra|--help extra
 -display|-platform offscreen -display :5
 LINES
 
-# No display at all, and a display without a server: one line and status 1, no abort.
+# No display at all, and a display or compositor without a server: one line saying which, and
+# status 1, no abort.
 expect 1 1 --
-expect 1 1 DISPLAY=:97 --
-grep -q 'desktop session' "$err" || fail "the line does not say a desktop session is needed"
+grep -q 'neither DISPLAY nor WAYLAND_DISPLAY is set' "$err" || fail "without a display: $(cat "$err")"
+for session in DISPLAY=:97 WAYLAND_DISPLAY=wayland-97; do
+    expect 1 1 XDG_RUNTIME_DIR="$scratch/runtime" "$session" --
+    grep -q 'none could be reached' "$err" || fail "$session without a server: $(cat "$err")"
+done
 # In German, from LANG or from LANGUAGE alone; English stays first where LANGUAGE puts it first.
 for language in LANG=de_DE.UTF-8 LANGUAGE=de; do
     expect 0 0 "$language" -- --help

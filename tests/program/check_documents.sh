@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks that the documents say the same: each row of documents.txt names a document and what
 # its text must say (or must not); the README names every file the installation puts in place;
-# and its code layout table has a row for each folder of the project and of src/, each naming
-# a folder that exists and only files and folders that exist.
+# and its code layout table has a row for each folder of the project and each folder below
+# src/, each naming a folder that exists and only files and folders that exist.
 # Usage: check_documents.sh PROJECT_DIR PROGRAM
 set -euo pipefail
 root="$1"
@@ -44,7 +44,7 @@ markdown_text "$root/README.md" | one_line README
 roff_text "$root/packaging/numbrel.1.in" | one_line man
 roff_text "$root/packaging/numbrel.de.1.in" | one_line man.de
 sed -n '/^Description:/,/^[^ ]/p' "$root/debian/control" | one_line control
-sed 's/<[^>]*>//g' "$root/src/view/desktop/org.numbrel.Numbrel.metainfo.xml.in" | one_line metainfo
+sed 's/<[^>]*>//g' "$root/src/program/desktop/numbrel.metainfo.xml.in" | one_line metainfo
 env -i PATH="$PATH" LANG=C.UTF-8 "$program" --help | one_line help
 env -i PATH="$PATH" LANG=de_DE.UTF-8 "$program" --help | one_line help.de
 
@@ -79,7 +79,7 @@ done <"$root/tests/packaging/installed_files.txt"
 # The layout table: the rows of the README's "Code layout" section.
 layout="$(sed -n '/^## Code layout/,/^##* [^C]/p' "$root/README.md" | grep '^| `')"
 folders="$(cd "$root" && find . -mindepth 1 -maxdepth 1 -type d ! -name '.*' ! -name src \
-    ! -name 'build*' ! -name 'obj-*' -printf '%P\n' && find src -mindepth 1 -maxdepth 1 -type d)"
+    ! -name 'build*' ! -name 'obj-*' -printf '%P\n' && find src -mindepth 1 -type d)"
 for folder in $folders; do
     grep -q "^| \`$folder\` |" <<<"$layout" || failures+=("the README's code layout has no row for $folder")
 done

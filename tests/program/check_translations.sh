@@ -4,16 +4,12 @@
 # have (vanished or obsolete), and changes nothing at all.
 # Usage: check_translations.sh TS_FILE... -- LUPDATE [ARGUMENT]...
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../support/fail.sh"
 ts_files=()
 while [[ "$1" != -- ]]; do ts_files+=("$1"); shift; done
 shift
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 for ts in "${ts_files[@]}"; do
     copy="$scratch/$(basename "$ts")"

@@ -5,9 +5,9 @@
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTest>
 
+#include "app/control_table.h"
 #include "view/form1_view.h"
 
 namespace view_test {
@@ -23,12 +23,33 @@ inline QPushButton* key(Form1View& view, const QString& caption) {
 
 inline QLineEdit* display(Form1View& view) { return view.findChild<QLineEdit*>(); }
 
-// Whether the display's text fits inside its frame and margins (2 px) on each side, with a
-// pixel left for the caret, so that the line edit shows it whole without scrolling.
-inline bool showsWhole(const QLineEdit& shown) {
-    const int frame = shown.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    const qreal room = shown.contentsRect().width() - 2 * frame - 2 * 2 - 1;
-    return QFontMetricsF(shown.font(), &shown).horizontalAdvance(shown.text()) <= room;
+// The display's record, Text1.
+inline QString recordText(const Form1View& view) {
+    return QString::fromStdString(view.form().Text1.Text);
+}
+
+// Calls visit(row, record, widget) for each control the window has a widget for.
+template <class Visitor>
+void forEachWidget(Form1View& view, Visitor&& visit) {
+    visitControls(view.form(), [&](const numbrel::ControlRow& row, const auto& record) {
+        if (auto* widget = view.findChild<QWidget*>(QString::fromLatin1(row.name))) {
+            visit(row, record, *widget);
+        }
+    });
+}
+
+// Whether the line edit shows its whole text: with the caret at the end it has not scrolled, so
+// the caret stands as far right of where it stands at the start as the text is wide. The caret
+// is left at the end.
+inline bool showsWhole(QLineEdit& shown) {
+    const auto caretX = [&shown](qsizetype position) {
+        shown.setCursorPosition(static_cast<int>(position));
+        shown.repaint();  // the line edit scrolls as it paints
+        return shown.inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    };
+    const int start = caretX(0);
+    const int width = caretX(shown.text().size()) - start;
+    return width == qRound(QFontMetricsF(shown.font(), &shown).horizontalAdvance(shown.text()));
 }
 
 inline void click(Form1View& view, const QStringList& captions) {

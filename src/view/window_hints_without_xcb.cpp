@@ -1,8 +1,0 @@
-#include "view/window_hints.h"
-
-// Built without xcb, which writes the X11 hints: the window keeps Qt's own.
-namespace numbrel {
-
-void offerNoResizing(QWidget& /*window*/) {}
-
-}  // namespace numbrel
