@@ -44,7 +44,7 @@ Qt&apos;s own options work too, for example: numbrel -platform xcb
 The keys are described in the manual page: man numbrel
 </source>
         <translation>使用法: numbrel [QT-OPTION]...
-1 つのウィンドウに電源スイッチ、表示部、キーパッドを備えた小さな電卓です。
+1 つのウィンドウに電源スイッチ、ディスプレイ、キーを備えた小さな電卓です。
 
   -h, --help     このヘルプを表示して終了する
   -v, --version  バージョン情報を表示して終了する
