@@ -5,6 +5,7 @@ set -euo pipefail
 
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$HERE/../support/fail.sh"
+source "$HERE/../support/languages.sh"
 SCRATCH="$(mktemp -d)"
 trap 'rm -rf "$SCRATCH"' EXIT
 
@@ -29,11 +30,26 @@ $report"
     fi
 }
 
-# Compares a file list on standard input (paths below the prefix, in any order) with
-# installed_files.txt: nothing missing, nothing extra.
+# The paths of installed_files.txt, where a path with LANG in it stands for that path for each
+# language of translations/LINGUAS.
+expected_files() {
+    local file language
+    while read -r file; do
+        if [[ "$file" != *LANG* ]]; then
+            echo "$file"
+            continue
+        fi
+        for language in $(languages "$HERE/../../translations/LINGUAS"); do
+            echo "${file/LANG/$language}"
+        done
+    done <"$HERE/installed_files.txt"
+}
+
+# Compares a file list on standard input (paths below the prefix, in any order) with the expected
+# files: nothing missing, nothing extra.
 expect_installed_files() {
     local differences
-    if ! differences="$(diff <(sort "$HERE/installed_files.txt") <(sort))"; then
+    if ! differences="$(diff <(expected_files | sort) <(sort))"; then
         fail "installed files differ from installed_files.txt ('<' missing, '>' extra):
 $differences"
     fi

@@ -3,10 +3,11 @@
 # its text must say (or must not); the README names every file the installation puts in place;
 # and its code layout table has a row for each folder of the project and each folder below
 # src/, each naming a folder that exists and only files and folders that exist.
-# Usage: check_documents.sh PROJECT_DIR PROGRAM
+# Usage: check_documents.sh PROJECT_DIR PROGRAM METAINFO
 set -euo pipefail
 root="$1"
 program="$2"
+metainfo="$3"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
@@ -44,7 +45,7 @@ markdown_text "$root/README.md" | one_line README
 roff_text "$root/packaging/numbrel.1.in" | one_line man
 roff_text "$root/packaging/numbrel.de.1.in" | one_line man.de
 sed -n '/^Description:/,/^[^ ]/p' "$root/debian/control" | one_line control
-sed 's/<[^>]*>//g' "$root/src/program/desktop/numbrel.metainfo.xml.in" | one_line metainfo
+sed 's/<[^>]*>//g' "$metainfo" | one_line metainfo
 env -i PATH="$PATH" LANG=C.UTF-8 "$program" --help | one_line help
 env -i PATH="$PATH" LANG=de_DE.UTF-8 "$program" --help | one_line help.de
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QScopeGuard>
 
+#include "view/widgets/refusal_note.h"
 #include "view_helpers.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -140,6 +141,17 @@ private slots:
                 break;
         }
         QVERIFY(!note->isVisible());
+    }
+
+    // A reason in a right-to-left language reads from the right, its sign before it there,
+    // though the window around it stays left to right.
+    void refusalReadsInItsOwnDirection() {
+        Form1View view;
+        numbrel::RefusalNote note(&view);
+        note.showReason(u"القسمة: لا يمكن القسمة على صفر"_s);
+        QVERIFY(note.contentsMargins().right() > note.contentsMargins().left());
+        note.showReason(u"Division: Cannot divide by zero"_s);
+        QVERIFY(note.contentsMargins().left() > note.contentsMargins().right());
     }
 
     void geometryFollowsTwipsAt96Dpi() {

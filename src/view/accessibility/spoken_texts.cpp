@@ -46,11 +46,15 @@ constexpr std::array kSpokenNames{
     SpokenName{&Form1::Command33, QT_TRANSLATE_NOOP("SpokenText", "Switch off")},
 };
 
-// The decimal separator of the language the user reads, the first of the locale's interface
-// languages, which is also the one Numbrel's texts are shown in.
+// A number as a voice of the user's language reads it right. That language is the first of the
+// locale's interface languages, the one Numbrel's texts are shown in. Where it writes a decimal
+// comma, its voice reads a point as a thousands separator ("1.414" as one thousand four hundred
+// fourteen), so the number gets a comma. Everywhere else the point stays: Arabic's own separator
+// '٫' is read as no separator at all, which makes 1.41 sound like 141.
 QString spokenNumber(QString number) {
     const QLocale language(QLocale().uiLanguages().value(0));
-    return number.replace(u'.', language.decimalPoint());
+    if (language.decimalPoint() == u",") number.replace(u'.', u',');
+    return number;
 }
 
 }  // namespace

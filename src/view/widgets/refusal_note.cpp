@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStyle>
 
 #include "view/widgets/display.h"
 #include "view/widgets/twips.h"
@@ -28,18 +29,35 @@ RefusalNote::RefusalNote(QWidget* window) : QLabel(window) {
     setAutoFillBackground(true);
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
-    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const int margin = twipsToPixels(kMargin, logicalDpiX());
-    const int marginY = twipsToPixels(kMargin, logicalDpiY());
-    setContentsMargins(signRect().right() + 1 + margin, marginY, margin, marginY);
+    setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
+    placeWords();
 }
 
 void RefusalNote::showReason(const QString& reason) {
     if (reason != text()) {
+        // A reason in a right-to-left language reads from the right, the sign before it there.
+        const Qt::LayoutDirection direction =
+            reason.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+        if (direction != layoutDirection()) {
+            setLayoutDirection(direction);
+            placeWords();
+        }
         setText(reason);
         fitText();
     }
     show();
+}
+
+// The words take the room beside the sign, on the side the reading goes on to.
+void RefusalNote::placeWords() {
+    const int margin = twipsToPixels(kMargin, logicalDpiX());
+    const int marginY = twipsToPixels(kMargin, logicalDpiY());
+    const int besideSign = margin + twipsToPixels(kSignSide, logicalDpiY()) + margin;
+    if (layoutDirection() == Qt::RightToLeft) {
+        setContentsMargins(margin, marginY, besideSign, marginY);
+    } else {
+        setContentsMargins(besideSign, marginY, margin, marginY);
+    }
 }
 
 // The largest size up to the window's font at which the words fit the room, wrapped.
@@ -62,7 +80,9 @@ void RefusalNote::fitText() {
 
 QRect RefusalNote::signRect() const {
     const int side = twipsToPixels(kSignSide, logicalDpiY());
-    return {twipsToPixels(kMargin, logicalDpiX()), (height() - side) / 2, side, side};
+    const QRect leftToRight{twipsToPixels(kMargin, logicalDpiX()), (height() - side) / 2, side,
+                            side};
+    return QStyle::visualRect(layoutDirection(), rect(), leftToRight);
 }
 
 void RefusalNote::paintEvent(QPaintEvent* event) {

@@ -5,7 +5,8 @@
 // say it without colour. The note is drawn in the palette's tooltip colours, which every palette
 // pairs to be readable, and framed in its text colour; the sign is drawn, not loaded, in the
 // same two colours, sharp at every scale. A reason too long for one line wraps;
-// one too long for the note even so is drawn smaller.
+// one too long for the note even so is drawn smaller. A reason in a right-to-left language is
+// laid out from the right, whatever the direction of the window around it.
 
 #include <QLabel>
 
@@ -31,6 +32,7 @@ protected:
 
 private:
     QRect signRect() const;
+    void placeWords();
     void fitText();
 };
 

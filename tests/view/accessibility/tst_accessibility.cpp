@@ -81,6 +81,7 @@ private slots:
             {u"en"_s, {}, u"1.4142135623731"_s, u"1.4142135623731"_s},
             {u"de"_s, {}, u"1.4142135623731"_s, u"1,4142135623731"_s},
             {u"de"_s, {}, u"-.5"_s, u"-,5"_s},
+            {u"ar"_s, {}, u"1.4142135623731"_s, u"1.4142135623731"_s},
             {u"en"_s, {}, u"1E-05"_s, u"1 times ten to the power of -5"_s},
             {u"de"_s, {}, u"1.5E+16"_s, u"1,5 mal zehn hoch 16"_s},
             {u"de"_s, {}, QString(), u"Leer"_s},
